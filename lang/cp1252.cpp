@@ -1,0 +1,53 @@
+#include "lang/cp1252.h"
+
+#include <array>
+
+namespace zevo {
+namespace {
+
+// Unicode of the bytes 0x80 .. 0x9F; the rest of the code page equals Latin-1.
+constexpr std::array<char16_t, 32> HighControlBlock = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char16_t CharOfByte(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return HighControlBlock[byte - 0x80];
+    return byte;
+}
+
+char ByteOfChar(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (std::size_t i = 0; i < HighControlBlock.size(); ++i) {
+        if (HighControlBlock[i] == c)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+}  // namespace
+
+QString FromCp1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = QChar(CharOfByte(static_cast<unsigned char>(bytes[i])));
+    return text;
+}
+
+QByteArray ToCp1252(QStringView text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        bytes[i] = ByteOfChar(text[i].unicode());
+    return bytes;
+}
+
+}  // namespace zevo

@@ -1,0 +1,26 @@
+#pragma once
+// Numbers as the test stand and the workshop write them: "," is the decimal
+// separator ("2,5"). Every parse and format of a number in the program goes
+// through here, so the separator and the rounding live in one place.
+
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+
+namespace zevo {
+
+// Accepts blanks around the number, an optional sign, digits and at most one
+// ","; at least one digit. Anything else ("1#80", "1.5", "") gives nothing.
+std::optional<double> ParseDecimal(QByteArrayView text);
+std::optional<double> ParseDecimal(QStringView text);
+
+// Whole numbers only: blanks around, optional sign, digits.
+std::optional<long long> ParseInteger(QByteArrayView text);
+
+// Nearest whole number, halves to even (2,5 -> 2; 3,5 -> 4).
+double RoundHalfEven(double value);
+
+// value with exactly `decimals` digits after the ",", halves to even.
+QString FormatDecimal(double value, int decimals);
+
+}  // namespace zevo

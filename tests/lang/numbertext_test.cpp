@@ -1,0 +1,62 @@
+#include "lang/numbertext.h"
+
+#include <gtest/gtest.h>
+
+namespace zevo {
+namespace {
+
+struct ParseCase {
+    const char* text;
+    std::optional<double> expected;
+};
+
+class ParseDecimalTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseDecimalTest, AcceptsOnlyCommaDecimals)
+{
+    const ParseCase& c = GetParam();
+    const auto value = ParseDecimal(QByteArrayView(c.text));
+    ASSERT_EQ(value.has_value(), c.expected.has_value()) << c.text;
+    if (value) {
+        EXPECT_DOUBLE_EQ(*value, *c.expected) << c.text;
+    }
+    // The QString overload agrees.
+    EXPECT_EQ(ParseDecimal(QString::fromLatin1(c.text)).has_value(), c.expected.has_value()) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseDecimalTest,
+    ::testing::Values(ParseCase{"2,5", 2.5}, ParseCase{"  12345 ", 12345}, ParseCase{"-1,25", -1.25},
+                      ParseCase{"+3", 3}, ParseCase{",5", 0.5}, ParseCase{"7,", 7}, ParseCase{"0", 0},
+                      ParseCase{"1#80", std::nullopt}, ParseCase{"1.5", std::nullopt},
+                      ParseCase{"1,2,3", std::nullopt}, ParseCase{"", std::nullopt}, ParseCase{"   ", std::nullopt},
+                      ParseCase{"-", std::nullopt}, ParseCase{",", std::nullopt}, ParseCase{"1 2", std::nullopt},
+                      ParseCase{"1e5", std::nullopt}));
+
+TEST(ParseInteger, RejectsFractionsAndGarbage)
+{
+    EXPECT_EQ(ParseInteger(" 42 "), 42);
+    EXPECT_EQ(ParseInteger("-7"), -7);
+    EXPECT_FALSE(ParseInteger("4,2"));
+    EXPECT_FALSE(ParseInteger("4x"));
+    EXPECT_FALSE(ParseInteger(""));
+}
+
+TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour)
+{
+    const std::pair<double, double> cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.4999, 2}, {2.51, 3}};
+    for (auto [in, out] : cases)
+        EXPECT_EQ(RoundHalfEven(in), out) << in;
+}
+
+TEST(FormatDecimal, WritesCommaAndRoundsHalvesToEven)
+{
+    EXPECT_EQ(FormatDecimal(2.5, 1), QStringLiteral("2,5"));
+    EXPECT_EQ(FormatDecimal(2.5, 0), QStringLiteral("2"));
+    EXPECT_EQ(FormatDecimal(3.5, 0), QStringLiteral("4"));
+    EXPECT_EQ(FormatDecimal(1234.0, 2), QStringLiteral("1234,00"));
+    EXPECT_EQ(FormatDecimal(-0.01, 1), QStringLiteral("0,0"));
+    EXPECT_EQ(FormatDecimal(-1.26, 1), QStringLiteral("-1,3"));
+}
+
+}  // namespace
+}  // namespace zevo

@@ -1,0 +1,36 @@
+#pragma once
+// A real pseudo-terminal pair for the serial tests: the program under test
+// opens the slave side by its path, the test writes the test stand's bytes
+// into the master side (and reads what a sender wrote to the slave).
+
+#include <QByteArray>
+#include <QString>
+
+namespace zevo::testing {
+
+class PtyPair {
+public:
+    PtyPair();   // opens a pair; ok() tells whether it worked
+    ~PtyPair();
+    PtyPair(const PtyPair&) = delete;
+    PtyPair& operator=(const PtyPair&) = delete;
+
+    bool ok() const { return m_master >= 0; }
+    QString slavePath() const { return m_slavePath; }
+
+    // Writes all bytes into the master side.
+    bool writeToSlave(const QByteArray& bytes);
+    // Reads from the master side what was written to the slave, waiting up to
+    // timeoutMs for `count` bytes to arrive.
+    QByteArray readFromSlave(qsizetype count, int timeoutMs);
+
+    // Closes the slave descriptor this object held open to keep the pair alive.
+    void closeSlaveHold();
+
+private:
+    int m_master = -1;
+    int m_slaveHold = -1;
+    QString m_slavePath;
+};
+
+}  // namespace zevo::testing
