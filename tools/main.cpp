@@ -20,7 +20,7 @@ struct Command {
 const Command Commands[] = {
     {"frames", zevo::tool::RunFrames, "frames PRINTDATA [CURVEDATA]        write a test stand's byte stream for a test"},
     {"replay", zevo::tool::RunReplay, "replay CAPTURE --db FILE            store the tests of a raw capture"},
-    {"listen", zevo::tool::RunListen, "listen PORT --db FILE [--capture RAW]  receive and store tests until stopped"},
+    {"listen", zevo::tool::RunListen, "listen [PORT] --db FILE [--capture RAW]  receive and store tests until stopped"},
     {"send", zevo::tool::RunSend, "send PORT FILE [--rate BYTES_PER_SECOND]  play a capture into a port"},
 };
 

@@ -1,0 +1,137 @@
+#include "reception/testreception.h"
+
+#include "reception/frametypes.h"
+
+#include <QScopedValueRollback>
+#include <cstring>
+
+namespace zevo {
+
+TestReception::TestReception(ByteSource& source, ReceptionHooks hooks)
+    : m_source(source), m_assembly(std::move(hooks)), m_receiveBuffer(std::make_unique<uchar[]>(ReceiveBufferSize))
+{
+    m_receiveBuffer[0] = 0;
+}
+
+QByteArrayView TestReception::ReceivedBytes() const
+{
+    return QByteArrayView(m_receiveBuffer.get() + m_start, m_receiveCount);
+}
+
+void TestReception::Timer1Timer()
+{
+    // Storing or printing a test may run a nested event loop (a dialog), in
+    // which Timer1 fires again. That tick must not move the buffer under the
+    // frame being handled; its bytes wait in the port for the next tick.
+    if (m_inTick)
+        return;
+    const QScopedValueRollback<bool> inTick(m_inTick, true);
+
+    MakeRoom();
+    // New bytes go straight behind those waiting, followed by the 0 byte that
+    // keeps FindSync from matching on bytes not yet received.
+    const int room = ReceiveBufferSize - 1 - m_receiveCount;
+    const auto capacity = static_cast<quint32>(qMin(ChunkSize, room + 1));
+    uchar* end = Front() + m_receiveCount;
+    const quint32 n = qMin(m_source.Read(reinterpret_cast<char*>(end), capacity), capacity - 1);
+    if (n < 1)
+        return;
+    end[n] = 0;
+    m_receiveCount = static_cast<quint16>(m_receiveCount + n);
+
+    if (!m_inSync)
+        FindSync();
+    // Every complete frame whose next byte has also arrived is handled now; the
+    // last frame of a burst waits for the next byte (normally a status frame).
+    while (m_inSync && m_receiveCount >= 2) {  // the type byte has arrived
+        const quint8 type = Front()[1];
+        const int length = FrameLength(type);
+        if (length == 0) {
+            m_inSync = false;  // the bytes stay; FindSync searches them next tick
+            break;
+        }
+        if (length >= m_receiveCount)
+            break;
+        DispatchFrame(type, length);
+    }
+}
+
+void TestReception::MakeRoom()
+{
+    if (m_start > 0) {
+        std::memmove(m_receiveBuffer.get(), Front(), m_receiveCount + 1);
+        m_start = 0;
+    }
+    // In step the buffer never holds more than a frame and a chunk. Out of step
+    // it only grows; FindSync has then searched every position up to
+    // ReceiveCount - 12 on the ticks before, without finding two status frames.
+    // Only the last 11 bytes can still begin such a pair, so they are all that
+    // is kept when the next chunk would not fit.
+    if (!m_inSync && ReceiveBufferSize - 1 - m_receiveCount < ChunkSize - 1) {
+        const int keep = qMin<int>(m_receiveCount, 11);
+        std::memmove(m_receiveBuffer.get(), Front() + m_receiveCount - keep, keep + 1);
+        m_receiveCount = static_cast<quint16>(keep);
+    }
+}
+
+void TestReception::FindSync()
+{
+    if (m_receiveCount <= 30)
+        return;
+    // In step where two status frames (10 bytes each) follow each other. The 0
+    // at index ReceiveCount stops a match on bytes not yet received.
+    const uchar* buffer = Front();
+    for (int i = 0; i + 11 <= m_receiveCount; ++i) {
+        if (buffer[i] == FrameStart && buffer[i + 1] == quint8(FrameType::Status) && buffer[i + 10] == FrameStart &&
+            buffer[i + 11] == quint8(FrameType::Status)) {
+            m_inSync = true;
+            m_start += i;
+            m_receiveCount = static_cast<quint16>(m_receiveCount - i);
+            return;
+        }
+    }
+}
+
+void TestReception::DispatchFrame(quint8 type, int length)
+{
+    // The frame is removed after its handler ran, exactly once, whatever the
+    // handler did.
+    const uchar* frame = Front();
+    switch (static_cast<FrameType>(type)) {
+    case FrameType::PrintLine:
+        m_assembly.StorePrintLine(frame);
+        break;
+    case FrameType::BlockCode:
+        m_assembly.StoreBlockCode(frame);
+        break;
+    case FrameType::Options:
+        m_assembly.StoreOptionsLine(frame);
+        break;
+    case FrameType::CurveBlock:
+        m_assembly.StoreCurveBlock(frame);
+        break;
+    case FrameType::EndOfTest:
+        m_assembly.FinishTest(frame);
+        break;
+    case FrameType::Status:
+    case FrameType::Unused8:
+    case FrameType::Unused9:
+    case FrameType::Unused10:
+        m_assembly.DropFrame(frame);
+        break;
+    default:
+        m_inSync = false;
+        return;
+    }
+    RemoveFrame(length);
+}
+
+void TestReception::RemoveFrame(int length)
+{
+    if (length > m_receiveCount)
+        length = m_receiveCount;
+    m_start += length;
+    m_receiveCount = static_cast<quint16>(m_receiveCount - length);
+}
+
+}  // namespace zevo

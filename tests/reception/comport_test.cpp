@@ -1,0 +1,87 @@
+#include "reception/comport.h"
+#include "tests/reception/receptionharness.h"
+#include "tests/support/ptypair.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace zevo {
+namespace {
+
+// QSerialPort watches its descriptor with notifiers, which want an application object.
+class Comport : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "test_reception";
+        static char* argv[] = {name, nullptr};
+        static QCoreApplication app(argc, argv);
+    }
+    // Gives the line a moment to deliver; never a timing assertion.
+    static bool WaitUntil(const std::function<bool()>& done)
+    {
+        for (QDeadlineTimer deadline(5000); !done() && !deadline.hasExpired();)
+            QThread::msleep(2);
+        return done();
+    }
+    testing::PtyPair pty;
+    TComport port;
+};
+
+TEST_F(Comport, ReadTakesTheWaitingBytesUpToCapacityAndAMissingPortStaysClosed)
+{
+    ASSERT_TRUE(port.Open(pty.slavePath())) << port.LastError().toStdString();
+    ASSERT_TRUE(pty.writeToSlave("0123456789"));
+    ASSERT_TRUE(WaitUntil([&] { return port.BytesWaiting() == 10; }));
+    char buffer[8] = "xxxxxxx";
+    EXPECT_EQ(port.Read(buffer, 5), 4u);
+    EXPECT_EQ(QByteArray(buffer, 6), QByteArray("0123\0x", 6));
+    EXPECT_EQ(port.Read(buffer, sizeof buffer), 6u);  // the rest, left for the next read
+    EXPECT_EQ(QByteArray(buffer, 7), QByteArray("456789\0", 7));
+    port.Close();
+    port.Close();
+    EXPECT_FALSE(port.Open(QStringLiteral("/dev/no-such-tty")));
+    EXPECT_TRUE(port.LastError().startsWith(QLatin1String("/dev/no-such-tty: ")));
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(port.BytesWaiting(), 0u);
+    EXPECT_EQ(port.Read(buffer, sizeof buffer), 0u);
+    EXPECT_EQ(QByteArray(buffer, 3), QByteArray("\0" "56", 3));
+}
+
+TEST_F(Comport, ComNameFollowsTheLinkInTheWorkingDirectory)
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    ASSERT_TRUE(QFile::link(pty.slavePath(), QStringLiteral("COM3")));
+    EXPECT_EQ(TComport::SystemPortName(QStringLiteral("COM3:")), dir.filePath(QStringLiteral("COM3")));
+    EXPECT_EQ(TComport::SystemPortName(QStringLiteral("COM4:")), QStringLiteral("/dev/ttyS3"));
+    EXPECT_EQ(TComport::SystemPortName(QStringLiteral("COM9:")), QStringLiteral("COM9:"));
+    EXPECT_TRUE(port.Open(QStringLiteral("COM3:")));
+    pty.writeToSlave("abc");
+    EXPECT_TRUE(WaitUntil([&] { return port.BytesWaiting() == 3; }));
+    QDir::setCurrent(previous);
+}
+
+TEST_F(Comport, ATestCrossesTheLineIntoTheStore)
+{
+    ASSERT_TRUE(port.Open(pty.slavePath()));
+    testing::ReceptionHarness h;
+    TestReception reception(port, h.Hooks());
+    const QByteArray print = QByteArray("A PRINT LINE\r\n").repeated(9);
+    ASSERT_TRUE(pty.writeToSlave(EncodeTestStandStream(print).bytes));
+    EXPECT_TRUE(WaitUntil([&] {
+        reception.Timer1Timer();
+        return !h.rows.empty();
+    }));
+    ASSERT_EQ(h.rows.size(), 1u);
+    EXPECT_EQ(h.rows[0].Druckdaten, print);
+}
+
+}  // namespace
+}  // namespace zevo

@@ -1,0 +1,111 @@
+#include "tests/reception/receptionharness.h"
+
+#include <gtest/gtest.h>
+
+namespace zevo {
+namespace {
+
+using namespace zevo::testing;
+
+const QByteArray End = EndOfTestFrame() + StatusFrame();
+
+// A report head: "FAHRZ.TYP", the 10 lines kept after it and two more.
+QByteArray VehicleBlock(const QByteArray& kmLine, const QByteArray& datesLine)
+{
+    QByteArray bytes;
+    const QList<QByteArray> lines = {"AUFTRAG:A-12345", "FAHRZ.TYP", "P K W", "HERST.: VW", "TYP: GOLF", kmLine, "5",
+                                     "6", "7", " M-\xD6L 99  ", datesLine, "10", "11 not kept", "12 not kept"};
+    for (const QByteArray& line : lines)
+        bytes += PrintLineFrame(line);
+    return bytes;
+}
+
+TEST(Assembly, EightLinesAreNoTestAndANinthLineStoresAllNineOnceTheEndFrameIsFollowed)
+{
+    ReceptionHarness h;
+    h.Feed(Status2() + NumberedLines(8) + End);
+    EXPECT_TRUE(h.rows.empty());
+    h.Feed(NumberedLines(1, 9) + EndOfTestFrame());
+    EXPECT_TRUE(h.rows.empty());  // the end frame waits for the byte behind it
+    EXPECT_EQ(h.reception.ReceiveCount(), 2);
+    h.Feed(QByteArray(1, '\x02'));
+    ASSERT_EQ(h.rows.size(), 1u);
+    EXPECT_EQ(h.rows[0].Druckdaten.count("\r\n"), 9);
+    EXPECT_TRUE(h.rows[0].Druckdaten.endsWith("LINE 8\r\nLINE 9\r\n"));
+}
+
+TEST(Assembly, RowFieldsComeFromTheTenLinesAfterFahrzTyp)
+{
+    ReceptionHarness h;
+    h.Feed(Status2() + VehicleBlock("KM:  123456,5", "HU/AU:    056117") + StatusFrame());
+    EXPECT_EQ(h.reception.Assembly().VehicleLine(10), QByteArray("10"));  // not shifted by lines 11, 12
+    h.settings.Field[PrintMode] = PrintAtOnce;
+    h.Feed(End);
+    ASSERT_EQ(h.rows.size(), 1u);
+    const MessungRow& row = h.rows[0];
+    EXPECT_EQ(row.Kennzeichen, QStringLiteral("M-ÖL 99"));
+    EXPECT_EQ(row.AuftragsNr, QStringLiteral("A-12345"));
+    EXPECT_EQ(row.Km, 123456.5);
+    EXPECT_EQ(row.HU, QStringLiteral("05.2026"));
+    EXPECT_EQ(row.AU, QStringLiteral("11.2027"));
+    EXPECT_EQ(row.Datum, QDate(2026, 3, 14));
+    EXPECT_EQ(row.Uhrzeit, QTime(10, 20, 30));
+    EXPECT_EQ(row.Bearbeitet, QStringLiteral("n"));
+    EXPECT_EQ(h.stored, (std::vector<std::pair<qint64, bool>>{{101, true}}));
+    EXPECT_EQ(h.reception.Assembly().VehicleLine(8), QByteArray());  // collection reset
+}
+
+TEST(Assembly, MileageThatIsNoNumberStoresNoValueAndKeepsTheTest)
+{
+    ReceptionHarness h;
+    h.Feed(Status2() + VehicleBlock("KM: 12#456", "HU/AU:      6 17") + End);
+    ASSERT_EQ(h.rows.size(), 1u);
+    EXPECT_FALSE(h.rows[0].Km.has_value());
+    EXPECT_EQ(h.rows[0].HU, QString());  // blank month columns
+    EXPECT_EQ(h.rows[0].AU, QStringLiteral(" 1.2027"));
+}
+
+TEST(Assembly, BlockCodesOptionsAndCurveBlocksBecomeTextLines)
+{
+    QByteArray samples(510, '\0');
+    samples[0] = 12;
+    samples[1] = 10;  // below the first sample: 00 on a brake channel
+    samples[2] = char(0xFF);
+    samples[509] = 13;
+    ReceptionHarness h;
+    h.Feed(Status2() + BlockCodeFrame(0x0A) + OptionsFrame() + BlockCodeFrame(0x20) + CurveBlockFrame(39, samples) +
+           CurveBlockFrame(40, samples) + CurveBlockFrame(200, samples) + StatusFrame());
+    const TestAssembly& a = h.reception.Assembly();
+    EXPECT_EQ(a.Druckdaten(), QByteArray("$0A\r\n Optionen \r\n$20\r\n"));
+    const QList<QByteArray> lines = a.Grafikdaten().split('\n');
+    ASSERT_EQ(lines.size(), 3 * 33 + 1);
+    EXPECT_EQ(lines[0], "$27\r");
+    EXPECT_TRUE(lines[1].startsWith("00 00 F3 00 "));
+    EXPECT_EQ(lines[32], QByteArray("00 ").repeated(13) + "01 00 00 \r");
+    EXPECT_EQ(lines[33], "$28\r");
+    EXPECT_TRUE(lines[34].startsWith("0C 0A FF 00 "));
+    EXPECT_EQ(lines[66], "$C8\r");  // beyond the curve table: kept in the text only
+    EXPECT_EQ(a.Curves()[39][2], 0xF3);
+    EXPECT_EQ(a.Curves()[40][510], 0);
+}
+
+TEST(Assembly, AFailedStoreKeepsTheTestUntilTheNextStoreSucceeds)
+{
+    ReceptionHarness h;
+    h.failStore = true;
+    h.Feed(Status2() + NumberedLines(9) + CurveBlockFrame(1, {}) + End);
+    EXPECT_EQ(h.errors, QStringList{QStringLiteral("database is locked")});
+    EXPECT_EQ(h.reception.Assembly().PendingCount(), 1);
+    EXPECT_TRUE(h.reception.Assembly().Druckdaten().isEmpty());  // the next test starts afresh
+    h.failStore = false;
+    h.Feed(NumberedLines(9, 100) + End);
+    ASSERT_EQ(h.rows.size(), 2u);
+    EXPECT_TRUE(h.rows[0].Druckdaten.startsWith("LINE 1\r\n"));
+    EXPECT_TRUE(h.rows[0].Grafikdaten.startsWith("$01\r\n"));
+    EXPECT_TRUE(h.rows[1].Druckdaten.startsWith("LINE 100\r\n"));
+    EXPECT_TRUE(h.rows[1].Grafikdaten.isEmpty());
+    EXPECT_EQ(h.reception.Assembly().PendingCount(), 0);
+}
+
+}  // namespace
+}  // namespace zevo

@@ -1,0 +1,84 @@
+#include "records/database.h"
+#include "records/messungentable.h"
+#include "recordsfixture.h"
+
+#include <QFile>
+
+namespace zevo {
+namespace {
+
+using DatabaseTest = RecordsTest;
+
+TEST_F(DatabaseTest, CreatesTablesAndIndexesOnFirstOpenAndReopensThemIntact)
+{
+    const QString names = QStringLiteral("SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_master"
+                                         " WHERE name NOT LIKE 'sqlite_%' ORDER BY name)");
+    const QString expected = "Kfz Kfz_Kennzeichen_NoCase Messungen Messungen_Bearbeitet_Id Messungen_Kennzeichen"
+                             " Mitarbeiter";
+    EXPECT_EQ(Scalar(names).toString(), expected);
+    EXPECT_EQ(Scalar("PRAGMA user_version").toInt(), SchemaVersion);
+    ASSERT_TRUE(InsertTest(db, Test("AB-C 123")).ok());
+
+    TearDown();
+    SetUp();
+    EXPECT_EQ(Scalar(names).toString(), expected);
+    EXPECT_EQ(Scalar("SELECT Kennzeichen FROM Messungen").toString(), "AB-C 123");
+}
+
+TEST_F(DatabaseTest, FileThatIsNoDatabaseIsRefusedAndLeftAsItWas)
+{
+    QFile file(Path("notes.sqlite"));
+    const QByteArray bytes = QByteArray("Kundenliste 2019\r\n").repeated(100);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    DbResult<QSqlDatabase> opened = OpenDatabase(file.fileName(), "other");
+    EXPECT_FALSE(opened.ok());
+    EXPECT_FALSE(opened.error().isEmpty());
+    EXPECT_FALSE(QSqlDatabase::contains("other"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bytes);
+}
+
+TEST_F(DatabaseTest, NewerSchemaVersionIsRefusedAndLeftAsItWas)
+{
+    ASSERT_TRUE(InsertTest(db, Test("AB-C 123")).ok());
+    Scalar("PRAGMA user_version = 7");
+    TearDown();
+    QFile file(Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+
+    DbResult<QSqlDatabase> opened = OpenDatabase(Path(), Connection);
+    EXPECT_TRUE(opened.error().contains("schema version 7")) << opened.error().toStdString();
+    EXPECT_TRUE(file.seek(0));
+    EXPECT_EQ(file.readAll(), bytes);
+}
+
+// Another program holding the write lock: storing fails with a text, and
+// neither half a test nor the loss of a stored row results.
+TEST_F(DatabaseTest, LockedDatabaseGivesErrorAndKeepsStoredRows)
+{
+    const qint64 kept = InsertTest(db, Test("AB-C 123")).value();
+    Scalar("PRAGMA busy_timeout = 50");
+    {
+        DbResult<QSqlDatabase> other = OpenDatabase(Path(), "locker");
+        ASSERT_TRUE(other.ok());
+        QSqlQuery lock(other.value());
+        ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
+
+        DbResult<qint64> stored = InsertTest(db, Test("X-Y 9"));
+        EXPECT_FALSE(stored.ok());
+        EXPECT_TRUE(stored.error().contains("locked")) << stored.error().toStdString();
+        ASSERT_TRUE(lock.exec("ROLLBACK"));
+    }
+    CloseDatabase("locker");
+
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Messungen").toInt(), 1);
+    EXPECT_TRUE(ReadTest(db, kept).value().has_value());
+    EXPECT_GT(InsertTest(db, Test("X-Y 9")).value(), kept); // no transaction was left open
+}
+
+} // namespace
+} // namespace zevo

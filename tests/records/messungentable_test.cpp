@@ -1,0 +1,118 @@
+#include "records/messungentable.h"
+#include "recordsfixture.h"
+
+#include <tuple>
+
+namespace zevo {
+namespace {
+
+using MessungenTest = RecordsTest;
+
+TEST_F(MessungenTest, StoredTestsGetIncreasingIdsAndReadBackByteForByte)
+{
+    MessungRow full = Test("AB-C 123", QDate(2026, 12, 31));
+    full.Uhrzeit = QTime(23, 59, 58);
+    full.AuftragsNr = "A-4711";
+    full.Km = 123456.5;
+    full.HU = "05.2026";
+    full.AU = "11.2027";
+    full.Druckdaten = QByteArray("ZEVO\x00\r\n\x80\xfc\xff end\r\n", 16);
+    for (int i = 0; i < 256; ++i)
+        full.Grafikdaten.append(char(i));
+    MessungRow sparse = Test("");
+    sparse.Druckdaten.clear();
+
+    const qint64 first = InsertTest(db, full).value();
+    const qint64 second = InsertTest(db, sparse).value();
+    EXPECT_GE(first, 1);
+    EXPECT_GT(second, first);
+
+    full.Id = first;
+    sparse.Id = second;
+    EXPECT_EQ(ReadTest(db, first).value(), full);
+    EXPECT_EQ(ReadTest(db, second).value(), sparse);
+    EXPECT_EQ(Scalar("SELECT Datum || ' ' || Uhrzeit FROM Messungen WHERE Km IS NOT NULL").toString(),
+              "2026-12-31 23:59:58");
+    EXPECT_FALSE(ReadTest(db, second + 1).value().has_value());
+}
+
+TEST_F(MessungenTest, TextsAreCutToTheirFieldSizes)
+{
+    MessungRow row = Test("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    row.AuftragsNr = QString(30, '7');
+    row.HU = "05.2026 x";
+    row.AU = "11.20271";
+    row.Bearbeitet = "nein";
+    const qint64 id = InsertTest(db, row).value();
+
+    std::optional<MessungRow> stored = ReadTest(db, id).value();
+    EXPECT_EQ(stored->Kennzeichen, "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(stored->AuftragsNr, QString(20, '7'));
+    EXPECT_EQ(stored->HU, "05.2026");
+    EXPECT_EQ(stored->AU, "11.2027");
+    EXPECT_EQ(stored->Bearbeitet, "n");
+
+    row.Datum = QDate();
+    EXPECT_FALSE(InsertTest(db, row).ok()); // the clean-up could never judge its age
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Messungen").toInt(), 1);
+}
+
+TEST_F(MessungenTest, LastUntouchedIdPassesOverArchivedTestsWithHigherIds)
+{
+    EXPECT_EQ(LastUntouchedId(db).value(), 0);
+    const qint64 older = InsertTest(db, Test("A-1")).value();
+    MessungRow newer = Test("A-2");
+    newer.Id = InsertTest(db, newer).value();
+    InsertTest(db, Test("A-3", QDate(2026, 5, 1), "j"));
+    InsertTest(db, Test("A-4", QDate(2026, 5, 1), "j"));
+    EXPECT_EQ(LastUntouchedId(db).value(), newer.Id);
+
+    newer.Bearbeitet = "j";
+    ASSERT_TRUE(UpdateTest(db, newer).value());
+    EXPECT_EQ(LastUntouchedId(db).value(), older);
+}
+
+TEST_F(MessungenTest, UpdateChangesOnlyTheEditableFields)
+{
+    MessungRow row = Test("AB-C 123");
+    row.Km = 1000;
+    row.Id = InsertTest(db, row).value();
+
+    MessungRow edited{row.Id,    "AB-C 124", QDate(2000, 1, 1), QTime(1, 2, 3), "77",   std::nullopt,
+                      "06.2027", "j",        "07.2027",         "other",        "other"};
+    ASSERT_TRUE(UpdateTest(db, edited).value());
+    MessungRow expected = row;
+    std::tie(expected.Kennzeichen, expected.AuftragsNr, expected.Km, expected.HU, expected.Bearbeitet, expected.AU) =
+        std::tie(edited.Kennzeichen, edited.AuftragsNr, edited.Km, edited.HU, edited.Bearbeitet, edited.AU);
+    EXPECT_EQ(ReadTest(db, row.Id).value(), expected);
+
+    edited.Id = row.Id + 1;
+    EXPECT_FALSE(UpdateTest(db, edited).value());
+}
+
+TEST_F(MessungenTest, StaleDeletionKeepsTheCutoffDayAndArchivedTests)
+{
+    const QDate cutoff(2026, 1, 2);
+    const struct {
+        QDate datum;
+        const char* bearbeitet;
+        bool stays;
+    } cases[] = {
+        {QDate(2026, 1, 2), "n", true},    // exactly the cut-off
+        {QDate(2026, 1, 3), "n", true},    // after it
+        {QDate(2026, 1, 1), "n", false},   // the day before
+        {QDate(2025, 12, 31), "n", false}, // across the year: ISO order, not "DD.MM.YY" text order
+        {QDate(2019, 3, 4), "j", true},    // archived tests never go
+    };
+    std::vector<std::pair<qint64, bool>> ids;
+    for (const auto& c : cases)
+        ids.emplace_back(InsertTest(db, Test("AB-C 123", c.datum, c.bearbeitet)).value(), c.stays);
+
+    EXPECT_EQ(DeleteUntouchedTestsBefore(db, cutoff).value(), 2);
+    for (const auto& [id, stays] : ids)
+        EXPECT_EQ(ReadTest(db, id).value().has_value(), stays) << "Id " << id;
+    EXPECT_FALSE(DeleteUntouchedTestsBefore(db, QDate()).ok());
+}
+
+} // namespace
+} // namespace zevo

@@ -1,0 +1,45 @@
+#include "tools/storingreception.h"
+
+#include "reception/databasestore.h"
+#include "records/database.h"
+#include "tools/toolsupport.h"
+
+#include <QDateTime>
+#include <QTextStream>
+
+namespace zevo::tool {
+
+StoringReception::StoringReception(ByteSource& source, const QString& databasePath)
+    : m_connectionName(QString::fromLatin1(DatabaseConnectionName))
+{
+    const DbResult<QSqlDatabase> db = OpenDatabase(databasePath, m_connectionName);
+    if (!db.ok()) {
+        m_error = db.error();
+        return;
+    }
+    ReceptionHooks hooks;
+    hooks.clock = [] { return QDateTime::currentDateTime(); };
+    hooks.store = [this, store = DatabaseStore(db.value())](const MessungRow& row) {
+        const StoreResult result = store(row);
+        if (result.Stored)
+            m_lastKennzeichen = row.Kennzeichen;
+        return result;
+    };
+    hooks.stored = [this](qint64 id, bool) {
+        QTextStream(stdout) << "stored " << id << ' ' << m_lastKennzeichen << Qt::endl;
+    };
+    hooks.storeFailed = [this](const QString& error) {
+        ++m_failedStores;
+        Fail(QStringLiteral("a received test could not be stored (kept for a retry): %1").arg(error));
+    };
+    m_reception = std::make_unique<TestReception>(source, std::move(hooks));
+}
+
+StoringReception::~StoringReception()
+{
+    m_reception.reset();
+    if (m_error.isEmpty())
+        CloseDatabase(m_connectionName);
+}
+
+}  // namespace zevo::tool
