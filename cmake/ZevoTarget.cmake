@@ -19,11 +19,16 @@ function(zevo_library name)
   zevo_set_options(${name})
 endfunction()
 
-# zevo_test(name SOURCES ... LINKS ...): one GoogleTest program, its cases registered with CTest.
+# zevo_test(name [OWN_MAIN] SOURCES ... LINKS ...): one GoogleTest program, its
+# cases registered with CTest. OWN_MAIN: the sources bring main() (widget tests
+# need a QApplication before the first test).
 function(zevo_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LINKS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gmock)
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE ZEVO_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   zevo_set_options(${name})

@@ -1,5 +1,7 @@
 #include "lang/numbertext.h"
 
+#include <QByteArray>
+#include <charconv>
 #include <cmath>
 
 namespace zevo {
@@ -23,37 +25,38 @@ QByteArrayView TrimBlanks(QByteArrayView text)
 std::optional<double> ParseDecimal(QByteArrayView text)
 {
     text = TrimBlanks(text);
-    bool negative = false;
+    // Checked here by our own rules, converted by from_chars on the same digits
+    // with a point: summing the fraction digit by digit would make "0,6" come
+    // out as 0.6000000000000001 instead of the nearest double to 0.6.
+    QByteArray number;
+    number.reserve(text.size() + 1);
     qsizetype i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+        if (text[i] == '-')
+            number.append('-');
         ++i;
     }
-    double whole = 0;
-    double fraction = 0;
-    double scale = 1;
     bool seenComma = false;
     bool seenDigit = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c >= '0' && c <= '9') {
             seenDigit = true;
-            if (seenComma) {
-                scale /= 10;
-                fraction += (c - '0') * scale;
-            } else {
-                whole = whole * 10 + (c - '0');
-            }
+            number.append(c);
         } else if (c == ',' && !seenComma) {
             seenComma = true;
+            number.append('.');
         } else {
             return std::nullopt;
         }
     }
     if (!seenDigit)
         return std::nullopt;
-    const double value = whole + fraction;
-    return negative ? -value : value;
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.constData(), number.constData() + number.size(), value);
+    if (error != std::errc() || end != number.constData() + number.size())
+        return std::nullopt;
+    return value;
 }
 
 std::optional<double> ParseDecimal(QStringView text)

@@ -10,5 +10,6 @@ int RunFrames(const QStringList& args);
 int RunReplay(const QStringList& args);
 int RunListen(const QStringList& args);
 int RunSend(const QStringList& args);
+int RunDecode(const QStringList& args);
 
 }  // namespace zevo::tool

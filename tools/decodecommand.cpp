@@ -11,45 +11,28 @@
 #include "graphics/curvedata.h"
 #include "lang/einstellungen.h"
 #include "tools/commands.h"
+#include "tools/toolsupport.h"
 
-#include <QFile>
 #include <QJsonDocument>
-#include <QTextStream>
 #include <cstdio>
-#include <optional>
+#include <initializer_list>
 
 namespace zevo::tool {
 namespace {
 
-int Fail(const QString& message)
-{
-    QTextStream(stderr) << "zevo-tool decode: " << message << "\n";
-    return 2;
-}
+const char* const Usage = "usage: zevo-tool decode PRINTDATA [--curves CURVEDATA] [--language 1|2|3] "
+                          "[--limit-set eu|pl|rus] [--vehicle-type 1..6] [--registration-group 1|2] [--plates 2|4]";
 
-std::optional<QByteArray> ReadFile(const QString& path, QString& error)
+// The option's whole-number value when it is one of `allowed`; `fallback` without the option.
+std::optional<int> Choice(const Arguments& parsed, const QString& option, std::initializer_list<int> allowed,
+                          int fallback)
 {
-    QFile file(path);
-    if (!file.exists()) {
-        error = QStringLiteral("no such file: %1").arg(path);
-        return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
-        return std::nullopt;
-    }
-    return file.readAll();
-}
-
-// A whole number from the allowed choices, or nothing.
-std::optional<int> Choice(const QString& text, std::initializer_list<int> allowed)
-{
+    if (!parsed.options.contains(option))
+        return fallback;
     bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok)
-        return std::nullopt;
+    const int value = parsed.options.value(option).toInt(&ok);
     for (int candidate : allowed) {
-        if (candidate == value)
+        if (ok && candidate == value)
             return value;
     }
     return std::nullopt;
@@ -59,75 +42,45 @@ std::optional<int> Choice(const QString& text, std::initializer_list<int> allowe
 
 int RunDecode(const QStringList& args)
 {
-    QString printPath;
-    QString curvePath;
-    Settings settings;
-    settings.einstellungen.Field[VehicleTypeField] = 1;
-    settings.einstellungen.Field[RegistrationGroup] = 1;
-    settings.einstellungen.Field[Plates] = 2;
-    settings.Sprache = 1;
+    QString error;
+    const std::optional<Arguments> parsed = ParseArguments(
+        args, {"--curves", "--language", "--limit-set", "--vehicle-type", "--registration-group", "--plates"}, &error);
+    if (!parsed)
+        return Fail(error);
+    if (parsed->positional.size() != 1)
+        return Fail(QLatin1String(Usage));
+
     // Without --limit-set the language table decides, as at the program's start.
     LimitSet limitSet = LimitSetFromTextTable();
-
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (!arg.startsWith(QLatin1String("--"))) {
-            if (!printPath.isEmpty())
-                return Fail(QStringLiteral("more than one print-data file given: %1").arg(arg));
-            printPath = arg;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return Fail(QStringLiteral("%1 needs a value").arg(arg));
-        const QString value = args[++i];
-        if (arg == QLatin1String("--curves")) {
-            curvePath = value;
-        } else if (arg == QLatin1String("--limit-set")) {
-            const std::optional<LimitSet> set = LimitSetFromName(value);
-            if (!set)
-                return Fail(QStringLiteral("--limit-set takes eu, pl or rus, not %1").arg(value));
-            limitSet = *set;
-        } else if (arg == QLatin1String("--language")) {
-            const std::optional<int> language = Choice(value, {1, 2, 3});
-            if (!language)
-                return Fail(QStringLiteral("--language takes 1, 2 or 3, not %1").arg(value));
-            settings.Sprache = *language;
-        } else if (arg == QLatin1String("--vehicle-type")) {
-            const std::optional<int> type = Choice(value, {1, 2, 3, 4, 5, 6});
-            if (!type)
-                return Fail(QStringLiteral("--vehicle-type takes 1 to 6, not %1").arg(value));
-            settings.einstellungen.Field[VehicleTypeField] = *type;
-        } else if (arg == QLatin1String("--registration-group")) {
-            const std::optional<int> group = Choice(value, {1, 2});
-            if (!group)
-                return Fail(QStringLiteral("--registration-group takes 1 or 2, not %1").arg(value));
-            settings.einstellungen.Field[RegistrationGroup] = *group;
-        } else if (arg == QLatin1String("--plates")) {
-            const std::optional<int> plates = Choice(value, {2, 4});
-            if (!plates)
-                return Fail(QStringLiteral("--plates takes 2 or 4, not %1").arg(value));
-            settings.einstellungen.Field[Plates] = *plates;
-        } else {
-            return Fail(QStringLiteral("unknown option %1").arg(arg));
-        }
+    if (parsed->options.contains("--limit-set")) {
+        const std::optional<LimitSet> named = LimitSetFromName(parsed->options.value("--limit-set"));
+        if (!named)
+            return Fail(QStringLiteral("--limit-set takes eu, pl or rus"));
+        limitSet = *named;
     }
-    if (printPath.isEmpty())
-        return Fail(QStringLiteral("usage: zevo-tool decode PRINTDATA [--curves CURVEDATA] [--language 1|2|3] "
-                                   "[--limit-set eu|pl|rus] [--vehicle-type 1..6] [--registration-group 1|2] "
-                                   "[--plates 2|4]"));
+    const std::optional<int> language = Choice(*parsed, "--language", {1, 2, 3}, 1);
+    const std::optional<int> vehicleType = Choice(*parsed, "--vehicle-type", {1, 2, 3, 4, 5, 6}, 1);
+    const std::optional<int> group = Choice(*parsed, "--registration-group", {1, 2}, 1);
+    const std::optional<int> plates = Choice(*parsed, "--plates", {2, 4}, 2);
+    if (!language || !vehicleType || !group || !plates)
+        return Fail(QLatin1String(Usage));
 
-    QString error;
-    const std::optional<QByteArray> printData = ReadFile(printPath, error);
+    const std::optional<QByteArray> printData = ReadWholeFile(parsed->positional.first(), &error);
     if (!printData)
         return Fail(error);
     QByteArray curveData;
-    if (!curvePath.isEmpty()) {
-        const std::optional<QByteArray> curves = ReadFile(curvePath, error);
+    if (parsed->options.contains("--curves")) {
+        const std::optional<QByteArray> curves = ReadWholeFile(parsed->options.value("--curves"), &error);
         if (!curves)
             return Fail(error);
         curveData = *curves;
     }
 
+    Settings settings;
+    settings.Sprache = *language;
+    settings.einstellungen.Field[VehicleTypeField] = *vehicleType;
+    settings.einstellungen.Field[RegistrationGroup] = *group;
+    settings.einstellungen.Field[Plates] = *plates;
     TestResult result;
     ReportRecord report = EmptyReportRecord();
     CurveData curves;

@@ -1,0 +1,120 @@
+// The test stand's own verdict lines after the brake blocks, and the check lists.
+
+#include "decode/brakestart.h"
+#include "decode/checklists.h"
+
+#include "decode/printdata.h"
+#include "decodefixture.h"
+
+#include <gtest/gtest.h>
+
+namespace zevo::test {
+namespace {
+
+struct VerdictCase {
+    const char* name;
+    QByteArray text;
+    const char* expected;  // BrakeTestOk, SpeedOk, BrakeNotOk, SpeedLow, BrakeChecked as '0'/'1'
+};
+
+class BrakeStartTest : public DecodeTest, public ::testing::WithParamInterface<VerdictCase> {};
+
+TEST_P(BrakeStartTest, FlagsFromThePrintedPhrases)
+{
+    report.BrakeTestOk = report.SpeedOk = report.BrakeNotOk = report.SpeedLow = report.BrakeChecked = 1;
+    const QByteArray bytes = GetParam().text;
+    DecodeBrakeStart(PrintData(bytes), report);
+    const char flags[] = {char('0' + report.BrakeTestOk),  char('0' + report.SpeedOk),
+                          char('0' + report.BrakeNotOk),   char('0' + report.SpeedLow),
+                          char('0' + report.BrakeChecked), '\0'};
+    EXPECT_STREQ(flags, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BrakeBlocks, BrakeStartTest,
+    ::testing::Values(
+        VerdictCase{"Passed", PrintText({" BREMSSTART", " BREMSENTEST OK", "SPEED         OK", " BREMSE GEPRUEFT", ""}),
+                    "11001"},
+        VerdictCase{"Failed", PrintText({" BREMSSTART", " BREMSE  N.OK", "SPEED < 2,5 KMH", "", "END"}), "00110"},
+        // Spacing and case are part of the phrases; both words of "BREMSE GEPRUEFT" on one line.
+        VerdictCase{"Inexact",
+                    PrintText({" BREMSSTART", " Bremsentest OK", "SPEED OK", " BREMSE N", "GEPRUEFT", "", "E"}),
+                    "00000"},
+        VerdictCase{"LastLineNotRead", PrintText({" BREMSSTART", "SPEED         OK", " BREMSENTEST OK"}), "01000"},
+        VerdictCase{"EndsAtACodeLine", PrintText({" BREMSSTART", "$32", " BREMSENTEST OK", "END"}), "00000"},
+        VerdictCase{"MarkerNeedsItsBlank", PrintText({"BREMSSTART", " BREMSENTEST OK", "END"}), "11111"},
+        VerdictCase{"MarkerOnTheLastLine", PrintText({"X", " BREMSSTART"}), "11111"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class CheckListTest : public DecodeTest {
+protected:
+    void Decode(const QByteArray& bytes, const char* marker)
+    {
+        text_ = bytes;
+        DecodeCheckList(PrintData(text_), marker, report, nextLine);
+    }
+    QByteArray text_;
+    int nextLine = CheckList2First;
+};
+
+const QByteArray TwoParts = PrintText({"$32", "CHECKLISTE", "----------", "LICHT      O.K.", "BREMSLTG.  O.K.", "",
+                                       "AUSPUFF", "-------", "ROST       O.K.", "LENKUNG    O.K.", " ", "END"});
+
+TEST_F(CheckListTest, BothMarkersFollowOneAnotherInTheSecondList)
+{
+    QByteArray second = TwoParts;
+    second.replace(0, 3, "$33");
+    second.replace("LICHT", "HUPE ").replace("ROST ", "SITZE");
+    report.SetLineB(70, "old");
+    Decode(TwoParts + second, "$32");
+    Decode(TwoParts + second, "$33");
+    EXPECT_EQ(LineB(25), "Check 1");
+    EXPECT_EQ(LineB(50), "Check 1");
+    EXPECT_EQ(LineB(26), "LICHT      O.K.");
+    EXPECT_EQ(LineB(28), "");  // the blank line ending part one is stored too
+    // "$32" part two, then "$33" part one, then "$33" part two: none overwrites another.
+    const char* expected[] = {"ROST       O.K.",
+                              "LENKUNG    O.K.",
+                              " ",
+                              "HUPE       O.K.",
+                              "BREMSLTG.  O.K.",
+                              "",
+                              "SITZE      O.K.",
+                              "LENKUNG    O.K.",
+                              " ",
+                              ""};
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(LineB(51 + i), expected[i]) << 51 + i;
+    EXPECT_EQ(LineB(70), "");  // emptied by the "$32" step
+}
+
+TEST_F(CheckListTest, BlankFirstLineCodeLinesAndTheLastLine)
+{
+    Decode(PrintText({"$32", "CHECK", "---", "", "HEAD", "ROST       O.K.", "", "END"}), "$32");
+    EXPECT_EQ(LineB(26), "");
+    EXPECT_EQ(LineB(51), "ROST       O.K.");
+    // A code line where the heading or the first line belongs: nothing is taken.
+    Decode(PrintText({"$32", "$33", "---", "LICHT", "", "END"}), "$32");
+    Decode(PrintText({"$32", "CHECK", "---", "$34", "", "END"}), "$32");
+    Decode(PrintText({"X", "$32"}), "$32");
+    EXPECT_EQ(LineB(26), "");
+    EXPECT_EQ(LineB(51), "");
+}
+
+TEST_F(CheckListTest, ListsKeepTheirFirstLines)
+{
+    QByteArray text = "$32\r\nH\r\n-\r\n";
+    for (int i = 1; i <= 30; ++i)
+        text += "ONE " + QByteArray::number(i) + "\r\n";
+    text += "\r\nH\r\n-\r\n";
+    for (int i = 1; i <= 25; ++i)
+        text += "TWO " + QByteArray::number(i) + "\r\n";
+    Decode(text, "$32");  // part two runs to the end of the text
+    EXPECT_EQ(LineB(49), "ONE 24");
+    EXPECT_EQ(LineB(50), "Check 1");
+    EXPECT_EQ(LineB(70), "TWO 20");
+    EXPECT_EQ(LineB(71), "");
+}
+
+}  // namespace
+}  // namespace zevo::test

@@ -1,0 +1,118 @@
+// Golden files: realistic print-data texts (and curve texts) as reception
+// stores them, decoded the way showing a test does, compared with the JSON
+// checked by hand beside them in tests/data/decode/.
+//
+// After a deliberate change of the decoder, rewrite the expected files with
+//   ZEVO_UPDATE_GOLDEN=1 test_decode --gtest_filter='Golden*'
+// and check every difference by hand before committing it.
+
+#include "decode/decoder.h"
+#include "decode/resultjson.h"
+
+#include "decodefixture.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace zevo::test {
+namespace {
+
+struct GoldenCase {
+    const char* name;       // expected result: <name>.json
+    const char* printData;  // print-data file
+    const char* curveData;  // curve-data file, "" for none
+    LimitSet limitSet;
+    int sprache;
+    int vehicleType;  // the setting before the decode
+    int registrationGroup;
+    int plates;
+};
+
+void PrintTo(const GoldenCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+QString DataPath(const char* file)
+{
+    return QStringLiteral(ZEVO_TEST_DATA "/decode/") + QLatin1String(file);
+}
+
+QByteArray ReadData(const char* file)
+{
+    QFile in(DataPath(file));
+    if (!in.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "cannot read " << in.fileName().toStdString();
+        return {};
+    }
+    return in.readAll();
+}
+
+class GoldenTest : public DecodeTest, public ::testing::WithParamInterface<GoldenCase> {};
+
+TEST_P(GoldenTest, DecodesToTheCheckedResult)
+{
+    const GoldenCase& c = GetParam();
+    settings.Sprache = c.sprache;
+    settings.einstellungen.Field[VehicleTypeField] = c.vehicleType;
+    settings.einstellungen.Field[RegistrationGroup] = c.registrationGroup;
+    settings.einstellungen.Field[Plates] = c.plates;
+    UseLimitSet(c.limitSet);
+
+    const QByteArray printData = ReadData(c.printData);
+    const QByteArray curveData = *c.curveData ? ReadData(c.curveData) : QByteArray();
+    ASSERT_TRUE(printData.endsWith("\r\n")) << "print data is stored with CR LF lines";
+    const DecodeOutcome outcome = ShowTestDecode(printData, curveData, context);
+    const QJsonObject actual = ResultJson(context, outcome.problems);
+
+    const QString expectedPath = DataPath(c.name) + QStringLiteral(".json");
+    if (qEnvironmentVariableIsSet("ZEVO_UPDATE_GOLDEN")) {
+        QFile out(expectedPath);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(QJsonDocument(actual).toJson(QJsonDocument::Indented));
+        GTEST_SKIP() << "rewrote " << expectedPath.toStdString();
+    }
+
+    QFile in(expectedPath);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << "missing " << expectedPath.toStdString();
+    QJsonParseError error;
+    const QJsonDocument expected = QJsonDocument::fromJson(in.readAll(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonObject wanted = expected.object();
+
+    // Key by key, so that a failure names what changed.
+    for (auto it = wanted.begin(); it != wanted.end(); ++it) {
+        EXPECT_EQ(actual.value(it.key()), it.value())
+            << it.key().toStdString() << ":\n  expected "
+            << QJsonDocument(QJsonObject{{it.key(), it.value()}}).toJson(QJsonDocument::Compact).toStdString()
+            << "\n  actual   "
+            << QJsonDocument(QJsonObject{{it.key(), actual.value(it.key())}})
+                   .toJson(QJsonDocument::Compact)
+                   .toStdString();
+    }
+    for (auto it = actual.begin(); it != actual.end(); ++it)
+        EXPECT_TRUE(wanted.contains(it.key())) << "new key " << it.key().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Golden, GoldenTest,
+    ::testing::Values(GoldenCase{"car", "car.txt", "car.curves.txt", LimitSet::Eu, 1, 1, 1, 2},
+                      GoldenCase{"car-pl-en-4plates", "car.txt", "car.curves.txt", LimitSet::Pl, 2, 1, 2, 4},
+                      GoldenCase{"motorcycle", "motorcycle.txt", "", LimitSet::Eu, 1, 1, 1, 2},
+                      GoldenCase{"motorcycle-pl", "motorcycle.txt", "", LimitSet::Pl, 1, 1, 1, 2},
+                      GoldenCase{"trailer", "trailer.txt", "trailer.curves.txt", LimitSet::Eu, 2, 1, 1, 4},
+                      GoldenCase{"nobrakes", "nobrakes.txt", "", LimitSet::Rus, 3, 2, 1, 2},
+                      GoldenCase{"damaged", "damaged.txt", "damaged.curves.txt", LimitSet::Eu, 1, 3, 1, 2}),
+    [](const ::testing::TestParamInfo<GoldenCase>& info) {
+        std::string name = info.param.name;
+        for (char& ch : name) {
+            if (ch == '-')
+                ch = '_';
+        }
+        return name;
+    });
+
+}  // namespace
+}  // namespace zevo::test
