@@ -84,7 +84,9 @@ QString SaveSettings(Settings& settings, const QString& path)
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("The settings file \"%1\" cannot be written: %2").arg(path, file.errorString());
     const QByteArray bytes = SettingsBytes(settings.einstellungen);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // flush() before commit(): a full disk would otherwise only show when the
+    // buffered bytes are written, and commit() could put a cut file in place.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         return QStringLiteral("The settings file \"%1\" cannot be written: %2").arg(path, file.errorString());
     return {};
 }

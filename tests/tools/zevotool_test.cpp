@@ -9,7 +9,10 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSerialPort>
+#include <QThread>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <csignal>
@@ -74,26 +77,17 @@ protected:
     QTemporaryDir dir;
 };
 
-struct RoundTripCase {
-    const char* printData;
-    const char* curveData;  // "" for none
-    const char* kennzeichen;
-    std::optional<double> km;
-    const char* hu;  // month and year digit as printed, "056" for 05.20x6
-    const char* au;
-    const char* auftrag;
-};
+class RoundTripTest : public ZevoToolTest, public ::testing::WithParamInterface<bool> {};
 
-class RoundTripTest : public ZevoToolTest, public ::testing::WithParamInterface<RoundTripCase> {};
-
-// frames of a stored test, replayed, stores exactly the same texts again.
+// frames of a stored test (with or without curve data), replayed, stores
+// exactly the same texts again.
 TEST_P(RoundTripTest, FramesReplayedStoreTheSameTextsAndFields)
 {
-    const RoundTripCase& c = GetParam();
-    QStringList framesArgs{QStringLiteral("frames"), Data(c.printData)};
-    if (*c.curveData)
-        framesArgs << Data(c.curveData);
-    const ToolRun frames = Run(framesArgs);
+    const bool withCurves = GetParam();
+    const QString printData = Data("decode/car.txt");
+    const QString curveData = withCurves ? Data("decode/car.curves.txt") : QString();
+    const ToolRun frames =
+        Run(withCurves ? QStringList{"frames", printData, curveData} : QStringList{"frames", printData});
     ASSERT_EQ(frames.exitCode, 0) << frames.err.toStdString();
     QFile capture(Path("capture.raw"));
     ASSERT_TRUE(capture.open(QIODevice::WriteOnly));
@@ -102,24 +96,22 @@ TEST_P(RoundTripTest, FramesReplayedStoreTheSameTextsAndFields)
 
     const ToolRun replay = Run({"replay", capture.fileName(), "--db", Path("replay.sqlite")});
     ASSERT_EQ(replay.exitCode, 0) << replay.err.toStdString();
-    EXPECT_EQ(replay.out, QByteArray("stored 1 ") + c.kennzeichen + "\n");
+    EXPECT_EQ(replay.out, QByteArray("stored 1 B-ZE 1234\n"));
 
     const MessungRow row = OnlyStoredTest(Path("replay.sqlite"));
-    EXPECT_EQ(row.Druckdaten, ReadFile(Data(c.printData)));
-    EXPECT_EQ(row.Grafikdaten, *c.curveData ? ReadFile(Data(c.curveData)) : QByteArray());
-    EXPECT_EQ(row.Kennzeichen, QString::fromUtf8(c.kennzeichen));
-    EXPECT_EQ(row.Km, c.km);
-    EXPECT_EQ(row.HU, InspectionText(c.hu));
-    EXPECT_EQ(row.AU, InspectionText(c.au));
-    EXPECT_EQ(row.AuftragsNr, QString::fromLatin1(c.auftrag));
+    EXPECT_EQ(row.Druckdaten, ReadFile(printData));
+    EXPECT_EQ(row.Grafikdaten, withCurves ? ReadFile(curveData) : QByteArray());
+    EXPECT_EQ(row.Kennzeichen, QStringLiteral("B-ZE 1234"));
+    EXPECT_EQ(row.Km, 87654.0);
+    EXPECT_EQ(row.HU, InspectionText("056"));
+    EXPECT_EQ(row.AU, InspectionText("077"));
+    EXPECT_EQ(row.AuftragsNr, QStringLiteral("4711"));
     EXPECT_EQ(row.Bearbeitet, QStringLiteral("n"));
     EXPECT_EQ(row.Datum, QDate::currentDate());
 }
 
-INSTANTIATE_TEST_SUITE_P(Tests, RoundTripTest,
-    ::testing::Values(RoundTripCase{"decode/car.txt", "decode/car.curves.txt", "B-ZE 1234", 87654.0, "056", "077", "4711"},
-                      RoundTripCase{"decode/car.txt", "", "B-ZE 1234", 87654.0, "056", "077", "4711"}),
-    [](const auto& info) { return std::string(*info.param.curveData ? "WithCurves" : "PrintDataOnly"); });
+INSTANTIATE_TEST_SUITE_P(Tests, RoundTripTest, ::testing::Bool(),
+    [](const auto& info) { return std::string(info.param ? "WithCurves" : "PrintDataOnly"); });
 
 TEST_F(ZevoToolTest, ErrorsAreOneLineAndExitTwo)
 {
@@ -168,6 +160,45 @@ TEST_F(ZevoToolTest, SendPlaysTheFileIntoThePort)
     send.waitForFinished(20000);
     EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().toStdString();
     EXPECT_EQ(received, bytes);
+}
+
+// --pty-link makes the port itself: a pseudo-terminal linked in the working
+// folder, removed again at the end; a link of the workshop's own is left alone.
+TEST_F(ZevoToolTest, SendWithPtyLinkServesAPseudoTerminalUnderThatName)
+{
+    const QByteArray first(1500, 'a');
+    const QByteArray second(700, 'b');
+    for (const auto& [name, bytes] : {std::pair{"one.raw", first}, {"two.raw", second}}) {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QProcess send;
+    send.setWorkingDirectory(dir.path());
+    send.start(QStringLiteral(ZEVO_TOOL_PATH),
+               {"send", "--pty-link", "COM1", "one.raw", "two.raw", "--rate", "20000", "--pause", "0.2"});
+    for (int i = 0; i < 100 && !QFileInfo(Path("COM1")).isSymLink(); ++i)
+        QThread::msleep(50);
+    ASSERT_TRUE(QFileInfo(Path("COM1")).isSymLink()) << send.readAllStandardError().toStdString();
+
+    // The program's side: the port "COM1:" of the working folder.
+    QSerialPort port;
+    port.setPortName(QFileInfo(Path("COM1")).absoluteFilePath());
+    ASSERT_TRUE(port.open(QIODevice::ReadOnly)) << port.errorString().toStdString();
+    QByteArray received;
+    while (received.size() < first.size() + second.size() && port.waitForReadyRead(5000))
+        received += port.readAll();
+    port.close();
+    ASSERT_TRUE(send.waitForFinished(20000));
+    EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().toStdString();
+    EXPECT_EQ(received, first + second);
+    EXPECT_FALSE(QFileInfo(Path("COM1")).isSymLink());
+
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), Path("COM2")));
+    const ToolRun refused = Run({"send", "--pty-link", "COM2", "one.raw"});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(QFileInfo(Path("COM2")).symLinkTarget(), "/dev/null");
 }
 
 // A test stand on a pseudo-terminal, zevo-tool listening on its other end.

@@ -1,0 +1,68 @@
+// zevo-assistant: the workshop companion of a roller brake test stand. Creates
+// the windows in their fixed order (the main window first, so that it owns
+// the port and the tables before anything else exists) and runs the message
+// loop; the main window's first showing runs the start-up steps.
+
+#include "app/companyfile.h"
+#include "app/errormessage.h"
+#include "app/programstate.h"
+#include "app/tfoassi.h"
+#include "app/tfofirma.h"
+#include "app/tfogrundeinstellung.h"
+#include "app/tfomitarbeiter.h"
+#include "app/tfosuchenkfz.h"
+#include "records/database.h"
+
+#include <QApplication>
+
+using namespace zevo;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+
+    ProgramState state;
+    state.programFolder = QCoreApplication::applicationDirPath();
+
+    // The database lies in the working folder beside the settings file. If it
+    // cannot be opened the windows still come up and say so.
+    const DbResult<QSqlDatabase> database = OpenDatabase();
+    const QSqlDatabase db = database.ok() ? database.value() : QSqlDatabase();
+
+    int status = 0;
+    {
+        TfoAssi foAssi(state, db);
+        if (!database.ok())
+            ShowErrorMessage(&foAssi, database.error());
+
+        // Its creation reads the settings file, so the settings are in memory
+        // before the main window shows.
+        TfoGrundeinstellung foGrundeinstellung(state, &foAssi);
+        TfoFirma foFirma(state, &foAssi);
+
+        // TfoLgrafik, the curve window, is created here once the curve drawing exists.
+
+        TfoSuchenKFZ foSuchenKFZ(db, &foAssi);
+
+        // TfoHPrint, the report renderer's window, is created here once the
+        // report drawing exists. Creating it loads "Params.ini" from the
+        // program's folder into the report record:
+        if (const QString error = LoadCompanyFile(state); !error.isEmpty())
+            ShowErrorMessage(&foAssi, error);
+
+        // TfoNumPrint, the numeric print window, is created here with the print commands.
+
+        TfoMitarbeiter foMitarbeiter(state, db, &foAssi);
+
+        foAssi.AttachDialogs({&foGrundeinstellung, &foFirma, &foSuchenKFZ, &foMitarbeiter});
+        QObject::connect(&foGrundeinstellung, &TfoGrundeinstellung::settingsApplied, &foAssi,
+                         &TfoAssi::SettingsApplied);
+        QObject::connect(&foGrundeinstellung, &TfoGrundeinstellung::languageApplyRequested, &foAssi,
+                         &TfoAssi::ApplyLanguage);
+
+        foAssi.show();
+        status = QApplication::exec();
+    }
+    CloseDatabase();
+    return status;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// Reception for the main window: the serial port, the receive timer Timer1
+// (100 ms, off until the window has been shown) and the framing and test
+// assembly behind it. Every finished test is stored in the database at once;
+// the window learns of it by testStored. Port failures are silent apart from
+// the status text.
+
+#include "reception/comport.h"
+#include "reception/testreception.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <memory>
+
+class QTimer;
+
+namespace zevo {
+
+struct ProgramState;
+
+class ReceptionControl : public QObject {
+    Q_OBJECT
+
+  public:
+    ReceptionControl(ProgramState& state, const QSqlDatabase& db, QObject* parent = nullptr);
+    ~ReceptionControl() override;
+
+    // Closes the port and opens the one named ("COM1:" .. "COM8:" or a device).
+    void OpenPort(const QString& portName);
+    void ClosePort();
+    bool PortOpen() const { return comPort_.IsOpen(); }
+    // Which port is open, or why none is.
+    const QString& PortStatus() const { return portStatus_; }
+
+    QTimer* Timer1() const { return timer1_; }
+    void Timer1Timer(); // one tick: take what the port has and handle whole frames
+
+    const TestReception& Reception() const { return *reception_; }
+
+  signals:
+    void testStored(qint64 id, bool printAtOnce);
+    // A finished test could not be stored; reception keeps it and tries again
+    // before the next one.
+    void storeFailed(const QString& error);
+    void portStatusChanged(const QString& status);
+
+  private:
+    void SetPortStatus(const QString& status);
+
+    TComport comPort_;
+    std::unique_ptr<TestReception> reception_;
+    QTimer* timer1_;
+    QString portStatus_;
+};
+
+} // namespace zevo

@@ -1,0 +1,219 @@
+#include "app/testdisplay.h"
+
+#include "app/displaytext.h"
+#include "app/kfzcursor.h"
+#include "app/messungencursor.h"
+#include "app/programstate.h"
+#include "decode/decodecontext.h"
+#include "lang/cp1252.h"
+#include "lang/numbertext.h"
+#include "lang/sprachen.h"
+#include "records/kfztable.h"
+
+#include <QLabel>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <limits>
+
+namespace zevo {
+
+namespace {
+
+QString DateText(const MessungRow& test)
+{
+    return test.Datum.toString(QStringLiteral("dd.MM.yy"));
+}
+
+QString TimeText(const MessungRow& test)
+{
+    return test.Uhrzeit.toString(QStringLiteral("HH:mm:ss"));
+}
+
+// The vehicle table keeps whole kilometres.
+std::optional<qint32> WholeKm(std::optional<double> km)
+{
+    if (!km)
+        return std::nullopt;
+    const double whole = RoundHalfEven(*km);
+    if (whole < std::numeric_limits<qint32>::min() || whole > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return static_cast<qint32>(whole);
+}
+
+} // namespace
+
+TestDisplay::TestDisplay(ProgramState& state, const QSqlDatabase& db, MessungenCursor& tests, KfzCursor& vehicles,
+                         ShowTestLabels labels)
+    : state_(state), db_(db), tests_(tests), vehicles_(vehicles), labels_(labels)
+{
+}
+
+ShowTestOutcome TestDisplay::ShowTest(qint64 id)
+{
+    ShowTestOutcome outcome;
+    DecodeContext context(state_.settings, state_.limitSet, state_.result, state_.report, state_.curves);
+    PrepareShowTest(context);
+
+    const DbResult<bool> found = tests_.FindId(id);
+    if (!found.ok())
+        outcome.errors << found.error();
+    outcome.found = found.ok() && found.value();
+    if (labels_.Label62)
+        labels_.Label62->setText(outcome.found ? QStringLiteral("Gefunden") : QStringLiteral("nicht"));
+
+    // Not found: the cursor stayed, and its test is the one shown.
+    std::optional<MessungRow> test;
+    if (DbResult<std::optional<MessungRow>> row = tests_.CurrentRow(); row.ok())
+        test = std::move(row.value());
+    else
+        outcome.errors << row.error();
+
+    const QString registration = test ? test->Kennzeichen.trimmed() : QString();
+    SetLabels({labels_.laKennzeichen, labels_.labKennzeichen}, registration);
+    SetLabels({labels_.laAuftrag, labels_.laBAuftrag}, test ? test->AuftragsNr : QString());
+    SetLabels({labels_.laTestDatum, labels_.labTestDatum},
+              test ? DateText(*test) + QStringLiteral(" / ") + TimeText(*test) : QString());
+
+    if (QString error = UpdateVehicle(test, registration); !error.isEmpty())
+        outcome.errors << error;
+    if (QString error = FillCustomerVehicle(test, registration); !error.isEmpty())
+        outcome.errors << error;
+
+    const DecodeOutcome decoded = DecodeShownTest(test ? QByteArrayView(test->Druckdaten) : QByteArrayView(),
+                                                  test ? QByteArrayView(test->Grafikdaten) : QByteArrayView(), context);
+    outcome.problems = decoded.problems;
+    return outcome;
+}
+
+ShowTestOutcome TestDisplay::DecodeAgain()
+{
+    ShowTestOutcome outcome;
+    DbResult<std::optional<MessungRow>> row = tests_.CurrentRow();
+    if (!row.ok()) {
+        outcome.errors << row.error();
+        return outcome;
+    }
+    const std::optional<MessungRow>& test = row.value();
+    outcome.found = test.has_value();
+    DecodeContext context(state_.settings, state_.limitSet, state_.result, state_.report, state_.curves);
+    const DecodeOutcome decoded = DecodePrintData(test ? QByteArrayView(test->Druckdaten) : QByteArrayView(),
+                                                  test ? QByteArrayView(test->Grafikdaten) : QByteArrayView(), context);
+    outcome.problems = decoded.problems;
+    return outcome;
+}
+
+QString TestDisplay::UpdateVehicle(const std::optional<MessungRow>& test, const QString& registration)
+{
+    // A test without a registration belongs to no vehicle: a vehicle row
+    // with an empty key would collect every such test.
+    if (!test || registration.isEmpty())
+        return vehicles_.Clear();
+    const DbResult<std::optional<KfzRow>> found = FindKfz(db_, registration);
+    if (!found.ok()) {
+        vehicles_.Clear();
+        return found.error();
+    }
+
+    const QString hu = test->HU.trimmed();
+    const QString au = test->AU.trimmed();
+    const std::optional<qint32> km = WholeKm(test->Km);
+    QString error;
+    if (found.value()) {
+        KfzRow vehicle = *found.value();
+        if (!hu.isEmpty())
+            vehicle.TueV = hu;
+        if (!au.isEmpty())
+            vehicle.AU = au;
+        if (km)
+            vehicle.Km = km;
+        if (vehicle != *found.value()) {
+            if (DbResult<bool> updated = UpdateKfz(db_, registration, vehicle); !updated.ok())
+                error = updated.error();
+        }
+        SetLabels({labels_.laKunde, labels_.labKunde}, vehicle.Name + QLatin1Char(' ') + vehicle.Vorname);
+    } else {
+        // Stored under the trimmed registration, the key every lookup uses.
+        KfzRow vehicle;
+        vehicle.Kennzeichen = registration;
+        vehicle.TueV = hu;
+        vehicle.AU = au;
+        vehicle.Km = km;
+        error = InsertKfz(db_, vehicle);
+    }
+    if (QString moved = vehicles_.MoveTo(registration); !moved.isEmpty() && error.isEmpty())
+        error = moved;
+    return error;
+}
+
+QString TestDisplay::ShowCustomerVehicle(const QString& registration)
+{
+    DbResult<std::optional<MessungRow>> row = tests_.CurrentRow();
+    if (!row.ok())
+        return row.error();
+    return FillCustomerVehicle(row.value(), registration);
+}
+
+QString TestDisplay::FillCustomerVehicle(const std::optional<MessungRow>& test, const QString& registration)
+{
+    if (test) {
+        // Where the test printed no value, the vehicle's own stands in.
+        QString vehicleKm, vehicleTuev, vehicleAu;
+        if (vehicles_.HasRow()) {
+            const QSqlRecord record = vehicles_.Model()->record(0);
+            vehicleKm = KmDisplayText(record.value(QStringLiteral("Km")));
+            vehicleTuev = record.value(QStringLiteral("TueV")).toString();
+            vehicleAu = record.value(QStringLiteral("AU")).toString();
+        }
+        const QString km = KmDisplayText(test->Km);
+        const QString hu = test->HU.trimmed();
+        const QString au = test->AU.trimmed();
+        SetLine(9, Text(91) + QLatin1Char(' ') + test->AuftragsNr);
+        SetLine(10, TimeText(*test));
+        SetLine(11, Text(93) + QLatin1Char(' ') + DateText(*test));
+        SetLine(23, Text(100) + (km.isEmpty() ? vehicleKm : km));
+        SetLine(24, Text(101) + (hu.isEmpty() ? vehicleTuev : hu));
+        SetLine(25, Text(102) + (au.isEmpty() ? vehicleAu : au));
+    } else {
+        SetLine(9, Text(91));
+        SetLine(10, {});
+        SetLine(11, Text(93));
+        SetLine(23, Text(100));
+        SetLine(24, Text(101));
+        SetLine(25, Text(102));
+    }
+
+    const DbResult<std::optional<KfzRow>> lookup = LookupKfz(db_, registration);
+    const KfzRow vehicle = lookup.ok() && lookup.value() ? *lookup.value() : KfzRow{};
+    SetLine(12, Text(94));
+    SetLine(13, Text(96));
+    SetLine(14, {});
+    SetLine(15, vehicle.Name + QLatin1Char(' ') + vehicle.Vorname);
+    SetLine(16, vehicle.Strasse);
+    SetLine(17, vehicle.Plz + QLatin1Char(' ') + vehicle.Ort);
+    SetLine(18, QStringLiteral("Tel. ") + vehicle.Telefon);
+    SetLine(19, Text(97) + registration.trimmed());
+    SetLine(20, Text(98) + vehicle.Fabrikat);
+    SetLine(21, Text(193) + vehicle.Modell);
+    SetLine(22, Text(99) + vehicle.F_id);
+    SetLine(26, Text(103) + vehicle.Inspektion);
+    return lookup.ok() ? QString() : lookup.error();
+}
+
+void TestDisplay::SetLine(int line, const QString& text)
+{
+    state_.report.SetLineA(line, ToCp1252(text));
+}
+
+QString TestDisplay::Text(int id) const
+{
+    return TextOf(id, state_.settings.Sprache);
+}
+
+void TestDisplay::SetLabels(std::initializer_list<QLabel*> labels, const QString& text)
+{
+    for (QLabel* label : labels)
+        if (label)
+            label->setText(text);
+}
+
+} // namespace zevo

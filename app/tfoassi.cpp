@@ -1,0 +1,354 @@
+#include "app/tfoassi.h"
+
+#include "app/archivetab.h"
+#include "app/currentteststab.h"
+#include "app/employeelines.h"
+#include "app/errormessage.h"
+#include "app/kfzcursor.h"
+#include "app/mainwindowtexts.h"
+#include "app/messungencursor.h"
+#include "app/programstate.h"
+#include "app/receptioncontrol.h"
+#include "app/tfofirma.h"
+#include "app/tfogrundeinstellung.h"
+#include "app/tfomitarbeiter.h"
+#include "app/tfosuchenkfz.h"
+#include "decode/limitsets.h"
+#include "lang/sprachen.h"
+#include "records/messungentable.h"
+#include "ui_tfoassi.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace zevo {
+
+// FormCreate: the reception state starts empty with the port closed. The
+// list of untouched tests is read once, by the clean-up when the window is
+// first shown: with tens of thousands of them, reading it twice would be felt.
+TfoAssi::TfoAssi(ProgramState& state, const QSqlDatabase& db, QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::TfoAssi>()), state_(state), db_(db),
+      tests_(new MessungenCursor(db, this)), vehicles_(new KfzCursor(db, this)),
+      reception_(new ReceptionControl(state, db, this)), decodeStatus_(new QLabel(this)), portStatus_(new QLabel(this)),
+      timer2_(new QTimer(this)), cleanup_([&state] { return state.clock(); })
+{
+    ui_->setupUi(this);
+    resize(819, 585);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    currentTests_ = new CurrentTestsTab(*tests_, *vehicles_, ui_->TabSheet1);
+    ui_->TabSheet1Layout->addWidget(currentTests_);
+    archive_ = new ArchiveTab(db, *tests_, *vehicles_, ui_->TabSheet6);
+    ui_->TabSheet6Layout->addWidget(archive_);
+    archive_->SetVehicleSearch([this] { return dialogs_.search ? dialogs_.search->Execute() : QString(); });
+
+    ShowTestLabels labels;
+    labels.Label62 = currentTests_->findChild<QLabel*>(QStringLiteral("Label62"));
+    labels.laKennzeichen = ui_->laKennzeichen;
+    labels.labKennzeichen = ui_->labKennzeichen;
+    labels.laAuftrag = ui_->laAuftrag;
+    labels.laBAuftrag = ui_->laBAuftrag;
+    labels.laTestDatum = ui_->laTestDatum;
+    labels.labTestDatum = ui_->labTestDatum;
+    labels.laKunde = ui_->laKunde;
+    labels.labKunde = ui_->labKunde;
+    display_ = std::make_unique<TestDisplay>(state, db, *tests_, *vehicles_, labels);
+
+    BuildPopupMenu();
+    decodeStatus_->setObjectName(QStringLiteral("laDecodeStatus"));
+    portStatus_->setObjectName(QStringLiteral("laPortStatus"));
+    portStatus_->setText(reception_->PortStatus());
+    statusBar()->addWidget(decodeStatus_, 1);
+    statusBar()->addPermanentWidget(portStatus_);
+
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setInterval(60000);
+    ConnectHandlers();
+    timer2_->start();
+
+    if (!db_.isOpen())
+        portStatus_->setText(QStringLiteral("No database: tests are neither stored nor shown."));
+}
+
+// FormDestroy: the port is closed before anything it feeds goes away.
+TfoAssi::~TfoAssi()
+{
+    reception_->Timer1()->stop();
+    reception_->ClosePort();
+    delete archive_;
+    delete currentTests_;
+}
+
+void TfoAssi::AttachDialogs(const Dialogs& dialogs)
+{
+    dialogs_ = dialogs;
+}
+
+void TfoAssi::BuildPopupMenu()
+{
+    // The print menu pops up from SpeedButton1; it is no menu of the menu bar.
+    popupMenu1_ = new QMenu(this);
+    popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
+    popupMenu1_->addAction(ui_->Numerisch1);
+    kurven1_ = popupMenu1_->addMenu(QStringLiteral("Kurven"));
+    kurven1_->setObjectName(QStringLiteral("Kurven1"));
+    kurven1_->addAction(ui_->VAHA1);
+    kurven1_->addAction(ui_->Feststellbremse1);
+    kurven1_->addAction(ui_->VABetriebsbremse1);
+    kurven1_->addAction(ui_->HABetriebsbremse1);
+    popupMenu1_->addAction(ui_->Balken1);
+    popupMenu1_->addSeparator();
+    popupMenu1_->addAction(ui_->Abbrechen1); // closes the menu, nothing else
+    SetPrintEntriesEnabled(false);
+}
+
+void TfoAssi::ConnectHandlers()
+{
+    connect(ui_->Schlieen1, &QAction::triggered, this, &QWidget::close);
+    connect(ui_->Druckereinrichtung1, &QAction::triggered, this, &TfoAssi::Druckereinrichtung1Click);
+    connect(ui_->Grundeinstellungen1, &QAction::triggered, this, [this] { ShowWindow(dialogs_.settings); });
+    connect(ui_->MitarbeiterTextzeile1, &QAction::triggered, this, [this] { ShowWindow(dialogs_.employees); });
+    connect(ui_->Firmenanschrift1, &QAction::triggered, this, [this] { ShowWindow(dialogs_.company); });
+    connect(ui_->SpeedButton1, &QAbstractButton::clicked, this, &TfoAssi::SpeedButton1Click);
+    connect(ui_->SpeedButton4, &QAbstractButton::clicked, this,
+            [this] { ui_->PageControl1->setCurrentWidget(ui_->TabSheet1); });
+    connect(ui_->PageControl1, &QTabWidget::currentChanged, this, &TfoAssi::PageChanged);
+    connect(timer2_, &QTimer::timeout, this, &TfoAssi::Timer2Timer);
+
+    connect(reception_, &ReceptionControl::testStored, this, &TfoAssi::TestStored);
+    connect(reception_, &ReceptionControl::storeFailed, this, [this](const QString& error) {
+        ReportError(QStringLiteral("A received test could not be stored. It is kept and stored together with the "
+                                   "next test.\n\n%1")
+                        .arg(error));
+    });
+    connect(reception_, &ReceptionControl::portStatusChanged, portStatus_, &QLabel::setText);
+
+    connect(currentTests_, &CurrentTestsTab::testSelected, this, [this](qint64 id) { TestSelected(id, true); });
+    connect(archive_, &ArchiveTab::testSelected, this, [this](qint64 id) { TestSelected(id, false); });
+    connect(currentTests_, &CurrentTestsTab::errorOccurred, this, &TfoAssi::ReportError);
+    connect(archive_, &ArchiveTab::errorOccurred, this, &TfoAssi::ReportError);
+}
+
+void TfoAssi::showEvent(QShowEvent* event)
+{
+    // The start-up steps run once, when the window is first shown.
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TfoAssi::FormShow()
+{
+    if (db_.isOpen()) {
+        if (QString error = LoadEmployeeLines(db_, state_); !error.isEmpty())
+            ReportError(error);
+    }
+    ApplyLanguage();
+    if (dialogs_.settings) {
+        dialogs_.settings->LoadSettings();
+    } else if (const SettingsLoadResult loaded = LoadSettings(state_.settings);
+               loaded.state != SettingsFileState::Loaded && loaded.state != SettingsFileState::Missing) {
+        ReportError(loaded.message);
+    }
+    reception_->OpenPort(state_.settings.PortName);
+    if (db_.isOpen()) {
+        DeleteStaleTests();
+        if (!tests_->IsOpen()) {
+            if (QString error = tests_->Open(); !error.isEmpty())
+                ReportError(error);
+        }
+        // The clean-up left the cursor on the newest untouched test.
+        currentTestId_ = tests_->CurrentId();
+        SetPrintEntriesEnabled(currentTestId_ != 0);
+        ShowTest(currentTestId_);
+    }
+    reception_->Timer1()->start();
+}
+
+void TfoAssi::closeEvent(QCloseEvent* event)
+{
+    // FormClose: nothing typed is lost, then the tables and the archive query close.
+    PostEdits();
+    reception_->Timer1()->stop();
+    timer2_->stop();
+    tests_->Close();
+    vehicles_->Close();
+    archive_->CloseList();
+    QMainWindow::closeEvent(event);
+}
+
+void TfoAssi::ApplyLanguage()
+{
+    state_.settings.Sprache = LimitSprache(state_.settings.Sprache);
+    const int sprache = state_.settings.Sprache;
+    ApplyMainWindowTexts(*this, sprache);
+    currentTests_->SetColumnTitles(CurrentTestsColumnTitles(sprache));
+    archive_->SetColumnTitles(ArchiveColumnTitles(sprache));
+
+    // The limit set follows the text table, not the language chosen.
+    state_.limitSet = LimitSetFromTextTable();
+    state_.GravityFactor = GravityFactor(state_.limitSet);
+
+    if (dialogs_.settings)
+        dialogs_.settings->ApplyLanguage(); // its texts, cbSprache, FillVehicleTypes for the set in force
+    if (dialogs_.company)
+        dialogs_.company->ApplyLanguage(sprache);
+    if (dialogs_.employees)
+        dialogs_.employees->ApplyLanguage(sprache);
+    if (dialogs_.search)
+        dialogs_.search->ApplyLanguage(sprache);
+}
+
+void TfoAssi::SettingsApplied()
+{
+    ApplyLanguage();
+    reception_->OpenPort(state_.settings.PortName);
+}
+
+ShowTestOutcome TfoAssi::ShowTest(qint64 id)
+{
+    PostEdits();
+    ShowTestOutcome outcome = display_->ShowTest(id);
+    for (const QString& error : outcome.errors)
+        ReportError(error);
+    decodeStatus_->setText(outcome.problems.join(QLatin1Char(' ')));
+    return outcome;
+}
+
+void TfoAssi::DeleteStaleTests()
+{
+    const std::optional<QDate> cutoff = cleanup_.DueCutoff(state_.settings.einstellungen.Field[CleanupInterval]);
+    if (!cutoff)
+        return;
+    PostEdits();
+    if (QString error = tests_->Close(); !error.isEmpty())
+        ReportError(error);
+    if (const DbResult<int> deleted = DeleteUntouchedTestsBefore(db_, *cutoff); !deleted.ok())
+        ReportError(deleted.error());
+    if (QString error = tests_->Open(); !error.isEmpty())
+        ReportError(error);
+}
+
+void TfoAssi::Timer2Timer()
+{
+    if (cleanup_.Timer2Tick())
+        DeleteStaleTests();
+}
+
+void TfoAssi::TabSheet1Show()
+{
+    tests_->SetFiltered(true);
+    if (QString error = tests_->MoveToLast(); !error.isEmpty())
+        ReportError(error);
+    currentTestId_ = tests_->CurrentId();
+    SetPrintEntriesEnabled(currentTestId_ != 0);
+    ShowTest(currentTestId_);
+}
+
+void TfoAssi::TabSheet6Show()
+{
+    // Archived tests must be found by Id while this tab is up.
+    tests_->SetFiltered(false);
+    if (QString error = archive_->ListAll(); !error.isEmpty())
+        ReportError(error);
+    const qint64 id = archive_->CurrentListId();
+    SetPrintEntriesEnabled(id != 0);
+    ShowTest(id);
+}
+
+void TfoAssi::PageChanged(int index)
+{
+    PostEdits();
+    QWidget* page = ui_->PageControl1->widget(index);
+    if (page == ui_->TabSheet1)
+        TabSheet1Show();
+    else if (page == ui_->TabSheet6)
+        TabSheet6Show();
+}
+
+void TfoAssi::TestSelected(qint64 id, bool fromCurrentTests)
+{
+    state_.SmoothCurves = true;
+    if (fromCurrentTests)
+        currentTestId_ = id;
+    // A test chosen in a list is on display, so it can be printed, even when
+    // the tab came up empty.
+    if (ShowTest(id).found)
+        SetPrintEntriesEnabled(true);
+}
+
+void TfoAssi::TestStored(qint64 id, bool printAtOnce)
+{
+    // The new test is the last row of the current tests at once.
+    PostEdits();
+    if (QString error = tests_->Refresh(); !error.isEmpty())
+        ReportError(error);
+    if (!printAtOnce)
+        return;
+
+    const ShowTestOutcome shown = ShowTest(id);
+    if (shown.found)
+        SetPrintEntriesEnabled(true);
+    const ShowTestOutcome decoded = display_->DecodeAgain();
+    for (const QString& error : decoded.errors)
+        ReportError(error);
+    state_.ReportPrinted = true;
+
+    QString jobTitle = QStringLiteral("ZEVO Test");
+    if (const DbResult<std::optional<MessungRow>> row = tests_->CurrentRow(); row.ok() && row.value()) {
+        if (const QString registration = row.value()->Kennzeichen.trimmed(); !registration.isEmpty())
+            jobTitle = registration;
+    }
+    emit automaticPrintRequested(jobTitle);
+}
+
+void TfoAssi::SetPrintEntriesEnabled(bool enabled)
+{
+    ui_->Numerisch1->setEnabled(enabled);
+    kurven1_->menuAction()->setEnabled(enabled);
+    ui_->Balken1->setEnabled(enabled);
+}
+
+void TfoAssi::PostEdits()
+{
+    currentTests_->PostEdits();
+    archive_->PostEdits();
+    for (const QString& error : {tests_->Post(), vehicles_->Post()})
+        if (!error.isEmpty())
+            ReportError(error);
+}
+
+void TfoAssi::ReportError(const QString& text)
+{
+    ShowErrorMessage(this, text);
+}
+
+void TfoAssi::SpeedButton1Click()
+{
+    popupMenu1_->popup(frameGeometry().topLeft() + QPoint(40, 350));
+}
+
+void TfoAssi::Druckereinrichtung1Click()
+{
+    QPrintDialog dialog(&printer_, this);
+    dialog.exec();
+}
+
+void TfoAssi::ShowWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace zevo

@@ -1,0 +1,120 @@
+#pragma once
+// The main window "ZEVO Assistant 6.4": the program itself. It owns the
+// serial reception, the cursors on the tests and vehicles, and the five tabs
+// on which the user works; it runs the start-up steps when first shown, the
+// clean-up of old untouched tests, and applies the language to every window.
+
+#include "app/staletestcleanup.h"
+#include "app/testdisplay.h"
+
+#include <QMainWindow>
+#include <QPrinter>
+#include <QSqlDatabase>
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace Ui {
+class TfoAssi;
+}
+
+namespace zevo {
+
+class ArchiveTab;
+class CurrentTestsTab;
+class KfzCursor;
+class MessungenCursor;
+class ReceptionControl;
+class TfoFirma;
+class TfoGrundeinstellung;
+class TfoMitarbeiter;
+class TfoSuchenKFZ;
+struct ProgramState;
+
+class TfoAssi : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // The windows the main window opens and whose texts it sets. They are
+    // created after it, so they are attached once they exist.
+    struct Dialogs {
+        TfoGrundeinstellung* settings = nullptr;
+        TfoFirma* company = nullptr;
+        TfoSuchenKFZ* search = nullptr;
+        TfoMitarbeiter* employees = nullptr;
+    };
+
+    TfoAssi(ProgramState& state, const QSqlDatabase& db, QWidget* parent = nullptr);
+    ~TfoAssi() override;
+
+    void AttachDialogs(const Dialogs& dialogs);
+
+    // The language in force (ProgramState) on every window, and the limit set.
+    void ApplyLanguage();
+    // The settings window stored its settings: texts and port follow them.
+    void SettingsApplied();
+
+    // Brings the test with that Id on display (see TestDisplay); database
+    // errors go to a message box, decode problems to the status line.
+    ShowTestOutcome ShowTest(qint64 id);
+    void DeleteStaleTests();
+    void Timer2Timer();
+    void TabSheet1Show();
+    void TabSheet6Show();
+
+    qint64 CurrentTestId() const { return currentTestId_; }
+    MessungenCursor& Tests() const { return *tests_; }
+    KfzCursor& Vehicles() const { return *vehicles_; }
+    ReceptionControl& Reception() const { return *reception_; }
+    const StaleTestCleanup& Cleanup() const { return cleanup_; }
+    QTimer* Timer2() const { return timer2_; }
+    QMenu* PopupMenu1() const { return popupMenu1_; }
+    QPrinter& Printer() { return printer_; } // set up by "Druckereinrichtung", used for every print
+
+  signals:
+    // "Sofort Drucken": a received test was shown and decoded for printing;
+    // the report renderer prints it under this job title.
+    void automaticPrintRequested(const QString& jobTitle);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void FormShow();
+    void BuildPopupMenu();
+    void ConnectHandlers();
+    void SetPrintEntriesEnabled(bool enabled);
+    void PostEdits();
+    void ReportError(const QString& text);
+    void PageChanged(int index);
+    void TestSelected(qint64 id, bool fromCurrentTests);
+    void TestStored(qint64 id, bool printAtOnce);
+    void SpeedButton1Click();
+    void Druckereinrichtung1Click();
+    static void ShowWindow(QWidget* window);
+
+    std::unique_ptr<Ui::TfoAssi> ui_;
+    ProgramState& state_;
+    QSqlDatabase db_;
+    MessungenCursor* tests_;      // taMessungen
+    KfzCursor* vehicles_;         // taKFZ
+    ReceptionControl* reception_; // ComPort, Timer1
+    CurrentTestsTab* currentTests_;
+    ArchiveTab* archive_;
+    std::unique_ptr<TestDisplay> display_;
+    QMenu* popupMenu1_ = nullptr;
+    QMenu* kurven1_ = nullptr;
+    QLabel* decodeStatus_;
+    QLabel* portStatus_;
+    QTimer* timer2_;
+    StaleTestCleanup cleanup_;
+    QPrinter printer_;
+    Dialogs dialogs_;
+    qint64 currentTestId_ = 0; // CurrentTestId: the test shown last from the current-tests grid
+    bool shown_ = false;
+};
+
+} // namespace zevo

@@ -1,0 +1,132 @@
+// The tab "Testarchiv": the list with the owners' names, the search through
+// the vehicle search window, showing and deleting archived tests.
+
+#include "app/archivelistmodel.h"
+#include "tests/app/assifixture.h"
+
+#include <QAbstractButton>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace zevo::assitest {
+namespace {
+
+class ArchiveTabTest : public AssiTest {
+  protected:
+    void ShowArchive()
+    {
+        auto& pages = Part<QTabWidget>(*assi, "PageControl1");
+        pages.setCurrentWidget(&Part<QWidget>(*assi, "TabSheet6"));
+    }
+
+    QTableView& Grid() const { return Part<QTableView>(*assi, "DBGrid2"); }
+
+    QStringList Listed() const
+    {
+        QStringList rows;
+        for (int row = 0; row < Grid().model()->rowCount(); ++row)
+            rows << Cell(Grid(), row, 0) + " " + Cell(Grid(), row, 7) + " " + Cell(Grid(), row, 8);
+        return rows;
+    }
+
+    // Runs the search button with the search window answering by typing `typed`
+    // and Enter, or closing with Escape when `typed` is empty.
+    void Search(const QString& typed)
+    {
+        QTimer::singleShot(0, search.get(), [this, typed] {
+            auto& edit = Part<QLineEdit>(*search, "edKennz");
+            QTest::keyClicks(&edit, typed);
+            QTest::keyClick(&edit, typed.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+        });
+        Part<QAbstractButton>(*assi, "SpeedButton3").click();
+    }
+
+    bool PrintEntriesEnabled() const { return Part<QAction>(*assi, "Numerisch1").isEnabled(); }
+
+    void StoreArchive()
+    {
+        StoreVehicle("B-1", "Bauer", "Anna");
+        StoreVehicle("K-2", "Klein", "Karl");
+        StoreTest("B-1", now.date(), "j");
+        StoreTest("K-2", now.date(), "j");
+        StoreTest("B-1", now.date(), "j");
+        StoreTest("N-3", now.date(), "j"); // no vehicle: not listed
+        StoreTest("U-4", now.date(), "n"); // untouched: not listed
+    }
+};
+
+TEST_F(ArchiveTabTest, ListsArchivedTestsWithTheirOwnersAndShowsTheNewest)
+{
+    StoreArchive();
+    Start();
+    ShowArchive();
+    EXPECT_EQ(Listed(), QStringList({"B-1 Bauer Anna", "K-2 Klein Karl", "B-1 Bauer Anna"}));
+    EXPECT_EQ(Grid().currentIndex().row(), 2);
+    EXPECT_EQ(LabelText("Label62"), "Gefunden");
+    EXPECT_EQ(LabelText("labKunde"), "Bauer Anna");
+    EXPECT_EQ(EditText("DBEdit8"), "Bauer");
+    EXPECT_EQ(EditText("DBEdit1"), "A-B-1");
+    EXPECT_TRUE(PrintEntriesEnabled());
+
+    // Selecting another row shows that test.
+    const QModelIndex second = Grid().model()->index(1, ArchiveListModel::Kennzeichen);
+    QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, Grid().visualRect(second).center());
+    EXPECT_EQ(LabelText("laKennzeichen"), "K-2");
+    EXPECT_EQ(EditText("DBEdit7"), "Karl");
+}
+
+TEST_F(ArchiveTabTest, TheSearchNarrowsTheListAndClosingItListsAllAgain)
+{
+    StoreArchive();
+    StoreVehicle("Z-9", "Zeh", "Zora");
+    Start();
+    ShowArchive();
+
+    Search("K");
+    EXPECT_EQ(Listed(), QStringList({"K-2 Klein Karl"}));
+    EXPECT_EQ(LabelText("laKennzeichen"), "B-1"); // the test on display stays
+
+    Search("Z"); // a vehicle without archived tests
+    EXPECT_EQ(Grid().model()->rowCount(), 0);
+
+    Search("");
+    EXPECT_EQ(Grid().model()->rowCount(), 3);
+}
+
+TEST_F(ArchiveTabTest, DeleteRefreshesTheListAndKeepsTheVehicle)
+{
+    StoreArchive();
+    Start();
+    ShowArchive();
+    Grid().setCurrentIndex(Grid().model()->index(1, ArchiveListModel::Kennzeichen));
+    Part<QAbstractButton>(*assi, "SpeedButton6").click();
+
+    EXPECT_EQ(Listed(), QStringList({"B-1 Bauer Anna", "B-1 Bauer Anna"}));
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen WHERE Kennzeichen = 'K-2'"), 0);
+    EXPECT_TRUE(Vehicle("K-2").has_value());
+    EXPECT_EQ(ErrorBox(*assi), nullptr);
+}
+
+TEST_F(ArchiveTabTest, AnEmptyArchiveDisablesPrintingAndDeletesNothing)
+{
+    StoreTest("U-1", now.date());
+    Start();
+    ASSERT_TRUE(PrintEntriesEnabled()); // the untouched test
+    ShowArchive();
+    EXPECT_EQ(Grid().model()->rowCount(), 0);
+    EXPECT_FALSE(PrintEntriesEnabled());
+    EXPECT_FALSE(Part<QMenu>(*assi, "Kurven1").menuAction()->isEnabled());
+    EXPECT_EQ(LabelText("Label62"), "nicht");
+
+    Part<QAbstractButton>(*assi, "SpeedButton6").click();
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen"), 1);
+
+    // Back on the current tests the filter is on again and the untouched test is shown.
+    Part<QAbstractButton>(*assi, "SpeedButton4").click();
+    EXPECT_TRUE(PrintEntriesEnabled());
+    EXPECT_EQ(LabelText("Label62"), "Gefunden");
+}
+
+} // namespace
+} // namespace zevo::assitest

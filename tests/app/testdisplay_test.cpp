@@ -1,0 +1,115 @@
+// ShowTest: which test is shown, what it does to the vehicle table, the
+// labels and report lines it fills, and the decode it runs.
+
+#include "tests/app/assifixture.h"
+
+namespace zevo::assitest {
+namespace {
+
+using TestDisplayTest = AssiTest;
+
+TEST_F(TestDisplayTest, AnUnknownRegistrationCreatesItsVehicleUnderTheTrimmedName)
+{
+    const qint64 id = StoreTest("AB-C 123  ", now.date(), "n", "05.2027", "06.2028", 54321);
+    Start();
+
+    const std::optional<KfzRow> created = Vehicle("AB-C 123");
+    ASSERT_TRUE(created.has_value());
+    EXPECT_EQ(created->TueV, "05.2027");
+    EXPECT_EQ(created->AU, "06.2028");
+    EXPECT_EQ(created->Km, 54321);
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Kfz"), 1);
+
+    EXPECT_EQ(assi->CurrentTestId(), id);
+    EXPECT_EQ(LabelText("laKennzeichen"), "AB-C 123");
+    EXPECT_EQ(LabelText("labKennzeichen"), "AB-C 123");
+    EXPECT_EQ(LabelText("laBAuftrag"), "A-AB-C 123");
+    EXPECT_EQ(EditText("EditKennzeichen"), "AB-C 123");
+    EXPECT_EQ(EditText("EditTuev"), "05.2027");
+    const QStringList lines = {Line(9), Line(10), Line(11), Line(19), Line(23), Line(24), Line(25)};
+    EXPECT_EQ(lines, QStringList({"Auftrag Nr.: A-AB-C 123", "10:15:00", "Datum: 10.05.26", "Kennzeichen  : AB-C 123",
+                                  "Kilometer    : 54321", "TüV: 05.2027", "AU : 06.2028"}));
+
+    // Shown again: the vehicle is found, not created twice.
+    assi->ShowTest(id);
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Kfz"), 1);
+    EXPECT_EQ(ErrorBox(*assi), nullptr);
+}
+
+TEST_F(TestDisplayTest, AKnownVehicleKeepsWhatTheTestLeavesEmpty)
+{
+    StoreVehicle("HH-X 5", "Muster", "Max", "11.2025");
+    {
+        KfzRow row = *Vehicle("HH-X 5");
+        row.Strasse = "Hauptstraße 1";
+        row.Plz = "20095";
+        row.Ort = "Hamburg";
+        row.Telefon = "040 123";
+        row.Fabrikat = "VW";
+        row.Modell = "Golf";
+        row.Inspektion = "03.2026";
+        ASSERT_TRUE(UpdateKfz(db, "HH-X 5", row).ok());
+    }
+    const qint64 id = StoreTest("HH-X 5", now.date(), "n", "", "08.2027", {});
+    Start();
+    assi->ShowTest(id);
+
+    const KfzRow vehicle = *Vehicle("HH-X 5");
+    EXPECT_EQ(vehicle.TueV, "11.2025"); // the test printed no inspection date
+    EXPECT_EQ(vehicle.AU, "08.2027");
+    EXPECT_EQ(LabelText("laKunde"), "Muster Max");
+    EXPECT_EQ(LabelText("labKunde"), "Muster Max");
+    const QStringList lines = {Line(12), Line(13), Line(15), Line(16), Line(17),
+                               Line(18), Line(20), Line(21), Line(24), Line(26)};
+    EXPECT_EQ(lines, QStringList({"Kunde", "KFZ", "Muster Max", "Hauptstraße 1", "20095 Hamburg", "Tel. 040 123",
+                                  "Fabrikat     : VW", "Modell    :Golf", "TüV: 11.2025", "Ölw/Insp. : 03.2026"}));
+}
+
+TEST_F(TestDisplayTest, ATestWithoutRegistrationCreatesNoVehicle)
+{
+    const qint64 id = StoreTest("   ", now.date());
+    Start();
+    EXPECT_EQ(assi->CurrentTestId(), id);
+    EXPECT_EQ(LabelText("Label62"), "Gefunden");
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Kfz"), 0);
+    EXPECT_FALSE(Part<QLineEdit>(*assi, "EditFabrikat").isEnabled());
+    EXPECT_EQ(Line(19), "Kennzeichen  : ");
+}
+
+TEST_F(TestDisplayTest, AnIdTheFilterHidesShowsTheTestTheCursorStandsOn)
+{
+    const qint64 archived = StoreTest("AR-1", now.date(), "j");
+    const qint64 untouched = StoreTest("UN-1", now.date());
+    Start();
+
+    const ShowTestOutcome outcome = assi->ShowTest(archived);
+    EXPECT_FALSE(outcome.found);
+    EXPECT_EQ(LabelText("Label62"), "nicht");
+    EXPECT_EQ(LabelText("laKennzeichen"), "UN-1");
+    EXPECT_EQ(assi->CurrentTestId(), untouched);
+    EXPECT_FALSE(Vehicle("AR-1").has_value());
+}
+
+TEST_F(TestDisplayTest, TheShownTestIsDecodedAndItsProblemsReachTheStatusLine)
+{
+    const auto data = [](const char* name) {
+        return dialogtest::FileBytes(QStringLiteral(ZEVO_TEST_DATA "/decode/") + QLatin1String(name));
+    };
+    const qint64 car = StoreTest("B-ZE 1234", now.date(), "n", {}, {}, {}, data("car.txt"), data("car.curves.txt"));
+    const qint64 damaged = StoreTest("X-1", now.date(), "n", {}, {}, {}, data("damaged.txt"), {});
+    Start();
+
+    assi->ShowTest(car);
+    EXPECT_TRUE(state.result.HasFrontAxle);
+    EXPECT_TRUE(state.result.HasParkingBrake);
+    EXPECT_EQ(state.result.EmployeeNumber, 2);
+    EXPECT_EQ(LabelText("laDecodeStatus"), "");
+
+    assi->ShowTest(damaged);
+    EXPECT_FALSE(state.result.HasParkingBrake);
+    EXPECT_TRUE(LabelText("laDecodeStatus").contains("Total weight")) << LabelText("laDecodeStatus").toStdString();
+    EXPECT_EQ(ErrorBox(*assi), nullptr); // a decode problem is no database error
+}
+
+} // namespace
+} // namespace zevo::assitest

@@ -1,0 +1,249 @@
+// The main window as a whole: start-up, reception through a real
+// pseudo-terminal, the language, and closing without losing typed text.
+
+#include "app/mainwindowtexts.h"
+#include "app/receptioncontrol.h"
+#include "reception/teststandframes.h"
+#include "tests/app/assifixture.h"
+#include "tests/support/ptypair.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace zevo::assitest {
+namespace {
+
+QByteArray TestData(const char* name)
+{
+    return dialogtest::FileBytes(QStringLiteral(ZEVO_TEST_DATA "/decode/") + QLatin1String(name));
+}
+
+bool PrintEntriesEnabled(const TfoAssi& window)
+{
+    const bool numeric = Part<QAction>(window, "Numerisch1").isEnabled();
+    const bool curves = Part<QMenu>(window, "Kurven1").menuAction()->isEnabled();
+    const bool bars = Part<QAction>(window, "Balken1").isEnabled();
+    EXPECT_TRUE(numeric == curves && curves == bars);
+    return numeric;
+}
+
+TEST_F(AssiTest, FirstStartWithAnEmptyDatabaseShowsNoTestAndDisablesPrinting)
+{
+    Start();
+    EXPECT_EQ(assi->windowTitle(), "ZEVO Assistant 6.4");
+    EXPECT_EQ(assi->size(), QSize(819, 585));
+    const auto& pages = Part<QTabWidget>(*assi, "PageControl1");
+    ASSERT_EQ(pages.count(), 5);
+    EXPECT_EQ(pages.currentWidget()->objectName(), "TabSheet1");
+    const QStringList captions = {"KD/Kfz Daten", "Test Numerisch", "Kurven Grafik", "Balken Grafik", "Testarchiv"};
+    for (int i = 0; i < pages.count(); ++i)
+        EXPECT_EQ(pages.tabText(i), captions[i]);
+
+    EXPECT_FALSE(PrintEntriesEnabled(*assi));
+    EXPECT_EQ(assi->CurrentTestId(), 0);
+    EXPECT_EQ(LabelText("Label62"), "nicht");
+    EXPECT_EQ(Line(9), "Auftrag Nr.:");
+    EXPECT_EQ(Line(19), "Kennzeichen  : ");
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Kfz"), 0); // no vehicle without a registration
+    EXPECT_FALSE(Part<QLineEdit>(*assi, "dbedName").isEnabled());
+    EXPECT_EQ(ErrorBox(*assi), nullptr);
+    EXPECT_TRUE(assi->Reception().Timer1()->isActive());
+    EXPECT_TRUE(LabelText("laPortStatus").contains("No serial port chosen"));
+}
+
+TEST_F(AssiTest, StartShowsTheNewestUntouchedTest)
+{
+    StoreTest("AB-C 1", now.date());
+    const qint64 newest = StoreTest("AB-C 2", now.date());
+    StoreTest("AB-C 3", now.date(), "j");
+    Start();
+
+    EXPECT_EQ(assi->CurrentTestId(), newest);
+    EXPECT_TRUE(PrintEntriesEnabled(*assi));
+    EXPECT_EQ(LabelText("Label62"), "Gefunden");
+    EXPECT_EQ(LabelText("laKennzeichen"), "AB-C 2");
+    EXPECT_EQ(LabelText("labTestDatum"), "10.05.26 / 10:15:00");
+    const auto& grid = Part<QTableView>(*assi, "DBGrid1");
+    EXPECT_EQ(grid.model()->rowCount(), 2);
+    EXPECT_EQ(grid.currentIndex().row(), 1);
+    EXPECT_EQ(EditText("dbedAuftrag"), "A-AB-C 2");
+    EXPECT_EQ(EditText("EditKennzeichen"), "AB-C 2");
+}
+
+// Reception through a pseudo-terminal linked as COM1 in the working folder,
+// with both print settings.
+class ReceptionTest : public AssiTest, public ::testing::WithParamInterface<int> {
+  protected:
+    void StartOnPty(int printMode)
+    {
+        ASSERT_TRUE(pty.ok());
+        ASSERT_TRUE(QFile::link(pty.slavePath(), QStringLiteral("COM1")));
+        WriteSettings({{SerialPort, 1}, {PrintMode, printMode}});
+        Start();
+        ASSERT_TRUE(assi->Reception().PortOpen()) << LabelText("laPortStatus").toStdString();
+    }
+
+    // Writes a test as the test stand sends it; the receive timer takes it in
+    // while the bytes arrive.
+    void Send(const char* printData, const char* curveData)
+    {
+        const TestStandStream stream =
+            EncodeTestStandStream(TestData(printData), curveData ? TestData(curveData) : QByteArray());
+        ASSERT_TRUE(stream.error.isEmpty()) << stream.error.toStdString();
+        for (qsizetype at = 0; at < stream.bytes.size(); at += 2048) {
+            ASSERT_TRUE(pty.writeToSlave(stream.bytes.mid(at, 2048)));
+            assi->Reception().Timer1Timer();
+        }
+    }
+
+    bool WaitForRows(int rows)
+    {
+        const QAbstractItemModel* model = Part<QTableView>(*assi, "DBGrid1").model();
+        return QTest::qWaitFor([&] { return model->rowCount() == rows; }, 5000);
+    }
+
+    testing::PtyPair pty;
+};
+
+TEST_P(ReceptionTest, AReceivedTestIsStoredAndListedAtOnce)
+{
+    const int printMode = GetParam();
+    StartOnPty(printMode);
+    EXPECT_TRUE(LabelText("laPortStatus").startsWith("Receiving on COM1:"));
+    QSignalSpy printRequests(assi.get(), &TfoAssi::automaticPrintRequested);
+
+    Send("car.txt", "car.curves.txt");
+    ASSERT_TRUE(WaitForRows(1));
+
+    const auto& grid = Part<QTableView>(*assi, "DBGrid1");
+    const QStringList cells = {Cell(grid, 0, 0), Cell(grid, 0, 1), Cell(grid, 0, 2), Cell(grid, 0, 3),
+                               Cell(grid, 0, 4), Cell(grid, 0, 5), Cell(grid, 0, 6)};
+    EXPECT_EQ(cells, QStringList({"B-ZE 1234", "10.05.26", "09:00:00", "4711", "87654", "05.2026", "07.2027"}));
+    const DbResult<std::optional<MessungRow>> stored = ReadTest(db, 1);
+    ASSERT_TRUE(stored.ok() && stored.value());
+    EXPECT_EQ(stored.value()->Druckdaten, TestData("car.txt"));
+    EXPECT_EQ(stored.value()->Datum, now.date());
+    EXPECT_EQ(stored.value()->Km, 87654.0);
+
+    if (printMode == PrintAtOnce) {
+        // "Sofort Drucken": the new test is on display and printed.
+        EXPECT_EQ(LabelText("Label62"), "Gefunden");
+        EXPECT_EQ(LabelText("laKennzeichen"), "B-ZE 1234");
+        EXPECT_TRUE(state.ReportPrinted);
+        EXPECT_TRUE(state.result.HasFrontAxle);
+        EXPECT_TRUE(PrintEntriesEnabled(*assi));
+        ASSERT_EQ(printRequests.count(), 1);
+        EXPECT_EQ(printRequests[0][0].toString(), "B-ZE 1234");
+        EXPECT_TRUE(Vehicle("B-ZE 1234").has_value());
+    } else {
+        // On request only: the test on display does not change.
+        EXPECT_EQ(LabelText("Label62"), "nicht");
+        EXPECT_FALSE(state.ReportPrinted);
+        EXPECT_EQ(printRequests.count(), 0);
+        EXPECT_FALSE(Vehicle("B-ZE 1234").has_value());
+    }
+    EXPECT_EQ(ErrorBox(*assi), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(PrintSettings, ReceptionTest, ::testing::Values(1, 2));
+
+TEST_F(ReceptionTest, AFailedStoreIsShownAndTheTestIsStoredWithTheNext)
+{
+    StartOnPty(2);
+    QSqlQuery trigger(db);
+    ASSERT_TRUE(trigger.exec("CREATE TEMP TRIGGER Full BEFORE INSERT ON main.Messungen "
+                             "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END"));
+    Send("car.txt", "car.curves.txt");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ErrorBox(*assi) != nullptr; }, 5000));
+    EXPECT_TRUE(ErrorBox(*assi)->text().contains("could not be stored"));
+    EXPECT_TRUE(ErrorBox(*assi)->text().contains("disk is full"));
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen"), 0);
+
+    ASSERT_TRUE(trigger.exec("DROP TRIGGER temp.Full"));
+    Send("motorcycle.txt", nullptr);
+    ASSERT_TRUE(WaitForRows(2));
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen WHERE Kennzeichen = 'B-ZE 1234'"), 1);
+}
+
+TEST_F(ReceptionTest, ThePortChosenInTheSettingsWindowIsOpenedAtOnce)
+{
+    dialogtest::WriteFile(dir.filePath("COM5"), "no serial device"); // "COM5:" is this plain file
+    WriteSettings({{SerialPort, 5}, {PrintMode, 2}});
+    Start();
+    EXPECT_FALSE(assi->Reception().PortOpen());
+    EXPECT_TRUE(LabelText("laPortStatus").contains("cannot be opened")) << LabelText("laPortStatus").toStdString();
+
+    ASSERT_TRUE(QFile::link(pty.slavePath(), QStringLiteral("COM2")));
+    Part<QAbstractButton>(*settings, "RadioButton11").click(); // "COM2:"
+    Part<QPushButton>(*settings, "Button2").click();           // "Übernehmen"
+    EXPECT_TRUE(LabelText("laPortStatus").startsWith("Receiving on COM2:"));
+    Send("motorcycle.txt", nullptr);
+    ASSERT_TRUE(WaitForRows(1));
+}
+
+TEST_F(AssiTest, LanguageThreeReachesEveryWindowAndKeepsTheLimitSet)
+{
+    Start();
+    EXPECT_TRUE(ApplyMainWindowTexts(*assi, 1).isEmpty()); // the window has every element the tables name
+    auto& pages = Part<QTabWidget>(*assi, "PageControl1");
+    pages.setCurrentWidget(&Part<QWidget>(*assi, "TabSheet6"));
+
+    // French chosen in the settings window and taken with "Übernehmen".
+    Part<QComboBox>(*settings, "cbSprache").setCurrentIndex(2);
+    Part<QPushButton>(*settings, "Button2").click();
+    EXPECT_EQ(Part<QAction>(*assi, "Schlieen1").text(), "Exit");
+    EXPECT_EQ(Part<QMenu>(*assi, "Kurven1").title(), "Courbes");
+    EXPECT_EQ(pages.tabText(4), "Test archive");
+    EXPECT_EQ(Part<QAbstractButton>(*assi, "SpeedButton3").toolTip(), "Chercher en Fichier");
+    // The archive tab repeats the customer tab's labels.
+    for (const auto& [archive, customer] :
+         {std::pair{"Label49", "Label20"}, {"Label66", "Label48"}, {"Label76", "Label58"}, {"Label77", "Label61"}}) {
+        EXPECT_EQ(LabelText(archive), LabelText(customer)) << archive;
+    }
+    EXPECT_EQ(LabelText("Label49"), "Nº Ordre");
+    const QAbstractItemModel* archive = Part<QTableView>(*assi, "DBGrid2").model();
+    const QAbstractItemModel* current = Part<QTableView>(*assi, "DBGrid1").model();
+    EXPECT_EQ(current->headerData(1, Qt::Horizontal).toString(), "Nº Plaque imatr.");
+    EXPECT_EQ(archive->headerData(1, Qt::Horizontal).toString(), "Nº Plaque imatr.");
+    EXPECT_EQ(archive->headerData(8, Qt::Horizontal).toString(), "Nom");
+    EXPECT_EQ(archive->headerData(9, Qt::Horizontal).toString(), "Prénom");
+    // The dialogs follow, and the limit set stays the text table's.
+    EXPECT_EQ(Part<QComboBox>(*settings, "cbSprache").currentText(), "francaise");
+    EXPECT_EQ(search->windowTitle(), "Chercher Véhicule");
+    EXPECT_EQ(state.limitSet, LimitSet::Eu);
+    EXPECT_EQ(state.GravityFactor, 9.81);
+}
+
+TEST_F(AssiTest, ClosingKeepsWhatWasTypedButNotYetStored)
+{
+    StoreVehicle("AB-C 1", "Alt", "Otto");
+    const qint64 id = StoreTest("AB-C 1", now.date());
+    Start();
+    auto& name = Part<QLineEdit>(*assi, "dbedName");
+    name.setFocus();
+    name.selectAll();
+    QTest::keyClicks(&name, "Neu");
+    ASSERT_EQ(name.text(), "Neu");
+
+    auto& grid = Part<QTableView>(*assi, "DBGrid1");
+    grid.setFocus();
+    grid.setCurrentIndex(grid.model()->index(0, 4)); // AuftragsNr
+    QTest::keyClick(&grid, '7');                     // typing opens the cell editor
+    auto* cell = grid.viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(cell, nullptr);
+    QTest::keyClick(cell, '7');
+
+    Part<QAction>(*assi, "Schlieen1").trigger();
+    EXPECT_FALSE(assi->isVisible());
+    EXPECT_EQ(Vehicle("AB-C 1")->Name, "Neu");
+    EXPECT_EQ(ReadTest(db, id).value()->AuftragsNr, "77");
+}
+
+} // namespace
+} // namespace zevo::assitest

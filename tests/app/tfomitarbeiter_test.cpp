@@ -1,0 +1,143 @@
+#include "app/tfomitarbeiter.h"
+
+#include "app/employeelines.h"
+#include "app/programstate.h"
+#include "dialogtest.h"
+#include "records/mitarbeitertable.h"
+
+#include <QLineEdit>
+#include <QSqlQuery>
+#include <QTableView>
+
+namespace zevo {
+namespace {
+
+using namespace dialogtest;
+
+class TfoMitarbeiterTest : public DatabaseTest {
+  protected:
+    QStringList Stored() const { return ReadEmployeeLines(db, 1000).value(); }
+    QStringList Entries(int count) const
+    {
+        return QStringList(state.EmployeeLines.begin(), state.EmployeeLines.begin() + count);
+    }
+    static QTableView& Grid(const TfoMitarbeiter& dialog) { return Part<QTableView>(dialog, "DBGrid1"); }
+    // Selects a line and types a new text into it, as a user does.
+    static void Edit(const TfoMitarbeiter& dialog, int row, const QString& text)
+    {
+        QTableView& grid = Grid(dialog);
+        grid.setCurrentIndex(grid.model()->index(row, 1));
+        grid.edit(grid.currentIndex());
+        // Editors closed before are hidden until they are deleted; the open one is shown.
+        QLineEdit* editor = nullptr;
+        for (QLineEdit* edit : grid.viewport()->findChildren<QLineEdit*>())
+            if (edit->isVisible())
+                editor = edit;
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        TypeText(editor, text);
+    }
+    // A key on the grid, with line `row` made current first unless it is -1.
+    static void Key(const TfoMitarbeiter& dialog, int row, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTableView& grid = Grid(dialog);
+        if (row >= 0)
+            grid.setCurrentIndex(grid.model()->index(row, 1));
+        QTest::keyClick(&grid, key, modifiers);
+    }
+    static void Save(const TfoMitarbeiter& dialog) { Click(dialog, "buSpeichern"); }
+
+    ProgramState state{};
+};
+
+TEST_F(TfoMitarbeiterTest, FewerRowsLeaveTheLaterEntriesAsTheyWere)
+{
+    ASSERT_EQ(ReplaceEmployeeLines(db, {"Huber", "Meier", "Schmidt", "Wagner", "Becker"}), "");
+    ASSERT_EQ(LoadEmployeeLines(db, state), "");
+    EXPECT_EQ(Entries(6), (QStringList{"Huber", "Meier", "Schmidt", "Wagner", "Becker", ""}));
+
+    TfoMitarbeiter dialog(state, db);
+    dialog.show();
+    Key(dialog, 3, Qt::Key_Delete, Qt::ControlModifier);
+    Key(dialog, -1, Qt::Key_Delete, Qt::ControlModifier); // the line after it is current now
+    Edit(dialog, 0, "Huber, Prüfer");
+    Save(dialog);
+
+    EXPECT_EQ(Stored(), (QStringList{"Huber, Prüfer", "Meier", "Schmidt"}));
+    EXPECT_EQ(Entries(6), (QStringList{"Huber, Prüfer", "Meier", "Schmidt", "Wagner", "Becker", ""}));
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(ErrorBox(dialog), nullptr);
+}
+
+TEST_F(TfoMitarbeiterTest, InsertAndDownAddLinesWhereTheUserExpectsThem)
+{
+    ASSERT_EQ(ReplaceEmployeeLines(db, {"Meier", "Schmidt"}), "");
+    TfoMitarbeiter dialog(state, db);
+    dialog.show();
+    Key(dialog, 0, Qt::Key_Insert); // above the current line
+    Edit(dialog, 0, "Huber");
+    Key(dialog, 2, Qt::Key_Down); // on the last line: a new one below
+    Key(dialog, 3, Qt::Key_Down); // still empty: no second one
+    EXPECT_EQ(Grid(dialog).model()->rowCount(), 4);
+    Edit(dialog, 3, "Wagner");
+    Save(dialog);
+    EXPECT_EQ(Stored(), (QStringList{"Huber", "Meier", "Schmidt", "Wagner"}));
+    EXPECT_EQ(Entries(4), (QStringList{"Huber", "Meier", "Schmidt", "Wagner"}));
+}
+
+TEST_F(TfoMitarbeiterTest, LinesAreCutTo81CharactersAndOnly100AreLoaded)
+{
+    // Rows stored by an older program may be longer than the report prints.
+    QSqlQuery query(db);
+    ASSERT_TRUE(query.exec(QStringLiteral("INSERT INTO Mitarbeiter (Text) VALUES ('%1')").arg(QString(100, 'a'))));
+    TfoMitarbeiter dialog(state, db);
+    dialog.show();
+    Key(dialog, 0, Qt::Key_Down);
+    Edit(dialog, 1, QString(90, 'b'));
+    Save(dialog);
+    EXPECT_EQ(Stored(), (QStringList{QString(81, 'a'), QString(81, 'b')}));
+    EXPECT_EQ(Entries(2), (QStringList{QString(81, 'a'), QString(81, 'b')}));
+
+    QStringList many;
+    for (int i = 1; i <= 300; ++i)
+        many.append(QStringLiteral("Zeile %1").arg(i));
+    ASSERT_EQ(ReplaceEmployeeLines(db, many), "");
+    state.EmployeeLines.fill(QString());
+    ASSERT_EQ(LoadEmployeeLines(db, state), "");
+    EXPECT_EQ(Entries(100), many.first(100));
+
+    // Saving from the window keeps every row, not only those the grid fetched first.
+    dialog.show();
+    Edit(dialog, 0, "Erste");
+    Save(dialog);
+    many[0] = "Erste";
+    EXPECT_EQ(Stored(), many);
+}
+
+TEST_F(TfoMitarbeiterTest, AFailedSaveKeepsTheStoredLinesAndTheEdits)
+{
+    ASSERT_EQ(ReplaceEmployeeLines(db, {"Huber", "Meier"}), "");
+    ASSERT_EQ(LoadEmployeeLines(db, state), "");
+    QSqlQuery query(db);
+    ASSERT_TRUE(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Mitarbeiter"
+                                          " WHEN NEW.Text = 'kaputt' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    TfoMitarbeiter dialog(state, db);
+    dialog.show();
+    Edit(dialog, 0, "Neu");
+    Edit(dialog, 1, "kaputt");
+    Save(dialog);
+
+    ASSERT_NE(ErrorBox(dialog), nullptr);
+    EXPECT_TRUE(ErrorBox(dialog)->text().contains("refused"));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Stored(), (QStringList{"Huber", "Meier"}));
+    EXPECT_EQ(Entries(2), (QStringList{"Huber", "Meier"}));
+    EXPECT_EQ(Grid(dialog).model()->index(0, 1).data().toString(), "Neu");
+
+    dialog.close(); // without saving: the next showing starts from the stored lines
+    dialog.show();
+    EXPECT_EQ(Grid(dialog).model()->index(0, 1).data().toString(), "Huber");
+}
+
+} // namespace
+} // namespace zevo

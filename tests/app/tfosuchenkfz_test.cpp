@@ -1,0 +1,76 @@
+#include "app/tfosuchenkfz.h"
+
+#include "dialogtest.h"
+#include "lang/sprachen.h"
+#include "records/kfztable.h"
+
+#include <QLineEdit>
+#include <QTableView>
+#include <QTimer>
+
+namespace zevo {
+namespace {
+
+using namespace dialogtest;
+
+class TfoSuchenKFZTest : public DatabaseTest {
+  protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        for (const char* kennzeichen : {"M-AA 1", "ab-x 1", "HH-Z 9", "B-1", "AB-C 12"}) {
+            KfzRow row;
+            row.Kennzeichen = QString::fromLatin1(kennzeichen);
+            ASSERT_EQ(InsertKfz(db, row), "");
+        }
+    }
+    static QString CurrentRegistration(const TfoSuchenKFZ& dialog)
+    {
+        const auto& grid = Part<QTableView>(dialog, "DBGrid1");
+        return grid.model()->index(grid.currentIndex().row(), 0).data().toString();
+    }
+};
+
+TEST_F(TfoSuchenKFZTest, TypingMovesToTheNearestRegistrationAndEnterReturnsIt)
+{
+    const std::pair<QString, QString> cases[] = {
+        {"ab", "AB-C 12"}, {"AB-X", "ab-x 1"}, // regardless of case
+        {"c", "HH-Z 9"},                       // no "C": the next one
+        {"zz", "M-AA 1"},                      // after the last: the last
+        {"", "AB-C 12"},                       // nothing typed: the first
+    };
+    for (const auto& [typed, found] : cases) {
+        TfoSuchenKFZ dialog(db);
+        dialog.show();
+        QTest::keyClicks(&Part<QLineEdit>(dialog, "edKennz"), typed);
+        EXPECT_EQ(CurrentRegistration(dialog), found);
+        QTest::keyClick(&Part<QLineEdit>(dialog, "edKennz"), Qt::Key_Return);
+        EXPECT_EQ(dialog.SelectedKennzeichen(), found);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+TEST_F(TfoSuchenKFZTest, ExecuteReturnsTheClickedRowAndNothingWhenClosed)
+{
+    TfoSuchenKFZ dialog(db);
+    dialog.ApplyLanguage(English);
+    QTimer::singleShot(0, &dialog, [&] {
+        auto& grid = Part<QTableView>(dialog, "DBGrid1");
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(grid.model()->index(1, 3)).center());
+    });
+    EXPECT_EQ(dialog.Execute(), "ab-x 1");
+
+    // The next showing starts empty and reads the list again, titles and all.
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_EQ(Part<QLineEdit>(dialog, "edKennz").text(), "");
+        const QAbstractItemModel& list = *Part<QTableView>(dialog, "DBGrid1").model();
+        EXPECT_EQ(list.headerData(0, Qt::Horizontal).toString(), "Reg. No");
+        EXPECT_EQ(list.headerData(15, Qt::Horizontal).toString(), "E-Mail");
+        QTest::keyClick(&Part<QLineEdit>(dialog, "edKennz"), Qt::Key_H);
+        QTest::keyClick(&Part<QLineEdit>(dialog, "edKennz"), Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog.Execute(), "");
+}
+
+} // namespace
+} // namespace zevo
