@@ -2,7 +2,10 @@
 
 #include "app/programstate.h"
 #include "reception/databasestore.h"
+#include "reception/teststandframes.h"
 
+#include <QDir>
+#include <QSaveFile>
 #include <QTimer>
 
 namespace zevo {
@@ -55,6 +58,34 @@ void ReceptionControl::ClosePort()
 void ReceptionControl::Timer1Timer()
 {
     reception_->Timer1Timer();
+}
+
+QString ReceptionControl::KeepUnstoredTests(const QString& folder)
+{
+    TestAssembly& assembly = reception_->Assembly();
+    if (assembly.RetryPending())
+        return {};
+
+    QByteArray capture;
+    for (const MessungRow& row : assembly.Pending()) {
+        const TestStandStream stream = EncodeTestStandStream(row.Druckdaten, row.Grafikdaten);
+        if (!stream.error.isEmpty())
+            return QStringLiteral("%1 received test(s) could not be stored, nor written to a file: %2")
+                .arg(assembly.PendingCount())
+                .arg(stream.error);
+        capture += stream.bytes;
+    }
+    const QString path = QDir(folder).filePath(
+        QStringLiteral("zevo-unstored-%1.raw").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(capture) != capture.size() || !file.flush() || !file.commit())
+        return QStringLiteral("%1 received test(s) could not be stored, nor written to \"%2\": %3")
+            .arg(assembly.PendingCount())
+            .arg(path, file.errorString());
+    return QStringLiteral("%1 received test(s) could not be stored in the database. They are kept in \"%2\"; "
+                          "store them later with: zevo-tool replay \"%2\" --db zevodb.sqlite")
+        .arg(assembly.PendingCount())
+        .arg(path);
 }
 
 void ReceptionControl::SetPortStatus(const QString& status)

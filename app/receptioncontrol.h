@@ -38,6 +38,12 @@ class ReceptionControl : public QObject {
 
     const TestReception& Reception() const { return *reception_; }
 
+    // Tries once more to store the tests that could not be stored. Those still
+    // unstored are written into `folder` as a capture of the test stand's
+    // bytes, which "zevo-tool replay FILE --db zevodb.sqlite" stores later.
+    // Returns a message for the user; empty when no test is left unstored.
+    QString KeepUnstoredTests(const QString& folder);
+
   signals:
     void testStored(qint64 id, bool printAtOnce);
     // A finished test could not be stored; reception keeps it and tries again

@@ -19,6 +19,7 @@
 #include "ui_tfoassi.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPrintDialog>
@@ -123,8 +124,8 @@ void TfoAssi::ConnectHandlers()
 
     connect(reception_, &ReceptionControl::testStored, this, &TfoAssi::TestStored);
     connect(reception_, &ReceptionControl::storeFailed, this, [this](const QString& error) {
-        ReportError(QStringLiteral("A received test could not be stored. It is kept and stored together with the "
-                                   "next test.\n\n%1")
+        ReportError(QStringLiteral("A received test could not be stored. It is kept and stored again when the "
+                                   "next test arrives, or written to a file when the program closes.\n\n%1")
                         .arg(error));
     });
     connect(reception_, &ReceptionControl::portStatusChanged, portStatus_, &QLabel::setText);
@@ -177,6 +178,16 @@ void TfoAssi::closeEvent(QCloseEvent* event)
 {
     // FormClose: nothing typed is lost, then the tables and the archive query close.
     PostEdits();
+    // Nor is a received test that the database refused: it goes into a capture
+    // file first, and the operator is told where before the program ends.
+    if (!unstoredTestsKept_) {
+        if (const QString kept = reception_->KeepUnstoredTests(QDir::currentPath()); !kept.isEmpty()) {
+            unstoredTestsKept_ = true;
+            ReportError(kept + QStringLiteral("\n\nClose the window again to quit."));
+            event->ignore();
+            return;
+        }
+    }
     reception_->Timer1()->stop();
     timer2_->stop();
     tests_->Close();

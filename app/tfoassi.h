@@ -115,6 +115,7 @@ class TfoAssi : public QMainWindow {
     Dialogs dialogs_;
     qint64 currentTestId_ = 0; // CurrentTestId: the test shown last from the current-tests grid
     bool shown_ = false;
+    bool unstoredTestsKept_ = false; // unstored tests were written to a file at the first close
 };
 
 } // namespace zevo

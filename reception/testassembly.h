@@ -62,6 +62,7 @@ public:
     const QByteArray& VehicleLine(int index) const { return m_vehicleLines[index - 1]; }  // 1..10
     const CurveData& Curves() const { return m_curveData; }
     qsizetype PendingCount() const { return static_cast<qsizetype>(m_pending.size()); }
+    const std::deque<MessungRow>& Pending() const { return m_pending; }  // oldest first
 
 private:
     // The frame handlers, called by TestReception's DispatchFrame; `frame`

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -169,6 +170,30 @@ TEST_F(ReceptionTest, AFailedStoreIsShownAndTheTestIsStoredWithTheNext)
     Send("motorcycle.txt", nullptr);
     ASSERT_TRUE(WaitForRows(2));
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen WHERE Kennzeichen = 'B-ZE 1234'"), 1);
+}
+
+TEST_F(ReceptionTest, ATestStillUnstoredAtCloseIsKeptInACaptureFile)
+{
+    StartOnPty(2);
+    QSqlQuery trigger(db);
+    ASSERT_TRUE(trigger.exec("CREATE TEMP TRIGGER Full BEFORE INSERT ON main.Messungen "
+                             "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END"));
+    Send("car.txt", "car.curves.txt");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ErrorBox(*assi) != nullptr; }, 5000));
+    delete ErrorBox(*assi);
+
+    // The first close keeps the window open and says where the test went.
+    EXPECT_FALSE(assi->close());
+    QStringList shown;
+    for (const QMessageBox* box : assi->findChildren<QMessageBox*>())
+        shown << box->text();
+    EXPECT_TRUE(shown.join('\n').contains("zevo-tool replay")) << shown.join('\n').toStdString();
+    const QStringList files = QDir::current().entryList({"zevo-unstored-*.raw"});
+    ASSERT_EQ(files.size(), 1);
+    QFile capture(files.first());
+    ASSERT_TRUE(capture.open(QIODevice::ReadOnly));
+    EXPECT_EQ(capture.readAll(), EncodeTestStandStream(TestData("car.txt"), TestData("car.curves.txt")).bytes);
+    EXPECT_TRUE(assi->close());
 }
 
 TEST_F(ReceptionTest, ThePortChosenInTheSettingsWindowIsOpenedAtOnce)
