@@ -3,17 +3,64 @@
 #include "records/fieldtext.h"
 
 #include <QSqlError>
+#include <QStringList>
+#include <iterator>
 
 namespace zevo {
 
 namespace {
 
-// The search dialog's column order; FindKfz reads the same list.
+// The columns of Kfz in the search dialog's order, which FindKfz and KfzList
+// read and InsertKfz and UpdateKfz write; each is bound as ":" and its name in
+// lower case. Km (an integer, or NULL when never entered) has no text member.
+struct KfzColumn {
+    const char* name;
+    QString KfzRow::*text;
+    int size; // characters a text is cut to
+};
+
+constexpr KfzColumn KfzColumnList[] = {
+    {"Kennzeichen", &KfzRow::Kennzeichen, FieldSize::Kennzeichen},
+    {"Fabrikat", &KfzRow::Fabrikat, FieldSize::KfzText},
+    {"Modell", &KfzRow::Modell, FieldSize::KfzText},
+    {"F_id", &KfzRow::F_id, FieldSize::KfzText},
+    {"TueV", &KfzRow::TueV, FieldSize::Inspection},
+    {"AU", &KfzRow::AU, FieldSize::Inspection},
+    {"Inspektion", &KfzRow::Inspektion, FieldSize::Inspection},
+    {"Reifen", &KfzRow::Reifen, FieldSize::Inspection},
+    {"Km", nullptr, 0},
+    {"Name", &KfzRow::Name, FieldSize::KfzText},
+    {"Vorname", &KfzRow::Vorname, FieldSize::KfzText},
+    {"Strasse", &KfzRow::Strasse, FieldSize::KfzText},
+    {"Plz", &KfzRow::Plz, FieldSize::Plz},
+    {"Ort", &KfzRow::Ort, FieldSize::KfzText},
+    {"Telefon", &KfzRow::Telefon, FieldSize::KfzText},
+    {"EMail", &KfzRow::EMail, FieldSize::KfzText},
+};
+
+QString ParameterOf(const KfzColumn& column)
+{
+    return QLatin1Char(':') + QString::fromLatin1(column.name).toLower();
+}
+
+enum class ListOf { Names, Parameters, Assignments };
+
+// The columns joined by ", ": their names, their parameters, or "name = parameter".
+QString ColumnList(ListOf what)
+{
+    QStringList parts;
+    for (const KfzColumn& column : KfzColumnList) {
+        const QString name = QString::fromLatin1(column.name);
+        parts << (what == ListOf::Names        ? name
+                  : what == ListOf::Parameters ? ParameterOf(column)
+                                               : name + QStringLiteral(" = ") + ParameterOf(column));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 const QString& KfzColumns()
 {
-    static const QString columns =
-        QStringLiteral("Kennzeichen, Fabrikat, Modell, F_id, TueV, AU, Inspektion, Reifen, Km, Name, Vorname,"
-                       " Strasse, Plz, Ort, Telefon, EMail");
+    static const QString columns = ColumnList(ListOf::Names);
     return columns;
 }
 
@@ -28,76 +75,45 @@ const QString& KfzOrder()
 KfzRow RowOf(const QSqlQuery& query)
 {
     KfzRow row;
-    row.Kennzeichen = query.value(0).toString();
-    row.Fabrikat = query.value(1).toString();
-    row.Modell = query.value(2).toString();
-    row.F_id = query.value(3).toString();
-    row.TueV = query.value(4).toString();
-    row.AU = query.value(5).toString();
-    row.Inspektion = query.value(6).toString();
-    row.Reifen = query.value(7).toString();
-    bool isNumber = false;
-    const int km = query.value(8).toInt(&isNumber);
-    if (!query.value(8).isNull() && isNumber)
-        row.Km = km;
-    row.Name = query.value(9).toString();
-    row.Vorname = query.value(10).toString();
-    row.Strasse = query.value(11).toString();
-    row.Plz = query.value(12).toString();
-    row.Ort = query.value(13).toString();
-    row.Telefon = query.value(14).toString();
-    row.EMail = query.value(15).toString();
+    for (int i = 0; i < int(std::size(KfzColumnList)); ++i) {
+        if (KfzColumnList[i].text) {
+            row.*KfzColumnList[i].text = query.value(i).toString();
+            continue;
+        }
+        bool isNumber = false;
+        const int km = query.value(i).toInt(&isNumber);
+        if (!query.value(i).isNull() && isNumber)
+            row.Km = km;
+    }
     return row;
 }
 
-// Binds :kennzeichen .. :email, each text cut to its field size.
+// Binds every column's parameter, each text cut to its field size.
 void BindFields(QSqlQuery& query, const KfzRow& row)
 {
-    const struct {
-        const char* name;
-        const QString& text;
-        int size;
-    } texts[] = {
-        {":kennzeichen", row.Kennzeichen, FieldSize::Kennzeichen},
-        {":fabrikat", row.Fabrikat, FieldSize::KfzText},
-        {":modell", row.Modell, FieldSize::KfzText},
-        {":f_id", row.F_id, FieldSize::KfzText},
-        {":tuev", row.TueV, FieldSize::Inspection},
-        {":au", row.AU, FieldSize::Inspection},
-        {":inspektion", row.Inspektion, FieldSize::Inspection},
-        {":reifen", row.Reifen, FieldSize::Inspection},
-        {":name", row.Name, FieldSize::KfzText},
-        {":vorname", row.Vorname, FieldSize::KfzText},
-        {":strasse", row.Strasse, FieldSize::KfzText},
-        {":plz", row.Plz, FieldSize::Plz},
-        {":ort", row.Ort, FieldSize::KfzText},
-        {":telefon", row.Telefon, FieldSize::KfzText},
-        {":email", row.EMail, FieldSize::KfzText},
-    };
-    for (const auto& field : texts)
-        query.bindValue(QString::fromLatin1(field.name), CutText(field.text, field.size));
-    query.bindValue(QStringLiteral(":km"), row.Km ? QVariant(*row.Km) : QVariant(QMetaType::fromType<int>()));
+    for (const KfzColumn& column : KfzColumnList) {
+        if (column.text)
+            query.bindValue(ParameterOf(column), CutText(row.*column.text, column.size));
+        else
+            query.bindValue(ParameterOf(column), row.Km ? QVariant(*row.Km) : QVariant(QMetaType::fromType<int>()));
+    }
 }
 
-// One row found by a prepared query that selects KfzColumns().
-DbResult<std::optional<KfzRow>> FirstRow(QSqlQuery& query, const QString& what)
+// The first row a prepared query finds, read by `read`; nothing when it finds none.
+template <typename T, typename Read>
+DbResult<std::optional<T>> FirstRow(QSqlQuery& query, const QString& what, Read read)
 {
-    using Result = DbResult<std::optional<KfzRow>>;
+    using Result = DbResult<std::optional<T>>;
     if (!query.exec())
         return Result::Failure(ErrorText(what, query.lastError()));
     if (!query.next())
         return Result(std::nullopt);
-    return Result(RowOf(query));
+    return Result(read(query));
 }
 
-DbResult<std::optional<QString>> FirstText(QSqlQuery& query, const QString& what)
+QString FirstText(const QSqlQuery& query)
 {
-    using Result = DbResult<std::optional<QString>>;
-    if (!query.exec())
-        return Result::Failure(ErrorText(what, query.lastError()));
-    if (!query.next())
-        return Result(std::nullopt);
-    return Result(query.value(0).toString());
+    return query.value(0).toString();
 }
 
 } // namespace
@@ -108,7 +124,7 @@ DbResult<std::optional<KfzRow>> FindKfz(const QSqlDatabase& db, const QString& k
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT %1 FROM Kfz WHERE Kennzeichen = :kennzeichen").arg(KfzColumns()));
     query.bindValue(QStringLiteral(":kennzeichen"), kennzeichen);
-    return FirstRow(query, QStringLiteral("The vehicle \"%1\" cannot be read").arg(kennzeichen));
+    return FirstRow<KfzRow>(query, QStringLiteral("The vehicle \"%1\" cannot be read").arg(kennzeichen), RowOf);
 }
 
 DbResult<std::optional<KfzRow>> LookupKfz(const QSqlDatabase& db, const QString& registration)
@@ -121,10 +137,7 @@ QString InsertKfz(const QSqlDatabase& db, const KfzRow& row)
     if (row.Kennzeichen.isEmpty())
         return QStringLiteral("A vehicle without a registration cannot be stored.");
     QSqlQuery query(db);
-    query.prepare(QStringLiteral(
-        "INSERT INTO Kfz (Kennzeichen, Fabrikat, Modell, F_id, TueV, AU, Inspektion, Reifen, Km, Name, Vorname,"
-        " Strasse, Plz, Ort, Telefon, EMail) VALUES (:kennzeichen, :fabrikat, :modell, :f_id, :tuev, :au,"
-        " :inspektion, :reifen, :km, :name, :vorname, :strasse, :plz, :ort, :telefon, :email)"));
+    query.prepare(QStringLiteral("INSERT INTO Kfz (%1) VALUES (%2)").arg(KfzColumns(), ColumnList(ListOf::Parameters)));
     BindFields(query, row);
     if (!query.exec())
         return ErrorText(QStringLiteral("The vehicle \"%1\" cannot be stored").arg(row.Kennzeichen), query.lastError());
@@ -136,11 +149,7 @@ DbResult<bool> UpdateKfz(const QSqlDatabase& db, const QString& kennzeichen, con
     if (row.Kennzeichen.isEmpty())
         return DbResult<bool>::Failure(QStringLiteral("A vehicle without a registration cannot be stored."));
     QSqlQuery query(db);
-    query.prepare(QStringLiteral(
-        "UPDATE Kfz SET Kennzeichen = :kennzeichen, Fabrikat = :fabrikat, Modell = :modell, F_id = :f_id,"
-        " TueV = :tuev, AU = :au, Inspektion = :inspektion, Reifen = :reifen, Km = :km, Name = :name,"
-        " Vorname = :vorname, Strasse = :strasse, Plz = :plz, Ort = :ort, Telefon = :telefon, EMail = :email"
-        " WHERE Kennzeichen = :old"));
+    query.prepare(QStringLiteral("UPDATE Kfz SET %1 WHERE Kennzeichen = :old").arg(ColumnList(ListOf::Assignments)));
     BindFields(query, row);
     query.bindValue(QStringLiteral(":old"), kennzeichen);
     if (!query.exec())
@@ -168,12 +177,12 @@ DbResult<std::optional<KfzPosition>> NearestKfz(const QSqlDatabase& db, const QS
     query.prepare(QStringLiteral("SELECT Kennzeichen FROM Kfz WHERE Kennzeichen >= :typed COLLATE NOCASE") +
                   KfzOrder() + QStringLiteral(" LIMIT 1"));
     query.bindValue(QStringLiteral(":typed"), typed);
-    DbResult<std::optional<QString>> found = FirstText(query, what);
+    DbResult<std::optional<QString>> found = FirstRow<QString>(query, what, FirstText);
     if (found.ok() && !found.value()) {
         // Past the last registration the list stays on its last row.
         query.prepare(QStringLiteral("SELECT Kennzeichen FROM Kfz ORDER BY Kennzeichen COLLATE NOCASE DESC,"
                                      " Kennzeichen DESC LIMIT 1"));
-        found = FirstText(query, what);
+        found = FirstRow<QString>(query, what, FirstText);
     }
     if (!found.ok())
         return Result::Failure(found.error());

@@ -44,32 +44,23 @@ struct Model {
     zevo::DecodeContext context{settings, zevo::LimitSet::Eu, result, report, curves};
 };
 
-// Showing a test: reset, then every decode step including the curves.
-void BM_ShowTestWithCurves(benchmark::State& state)
+using Driver = zevo::DecodeOutcome (*)(QByteArrayView, QByteArrayView, zevo::DecodeContext&);
+
+// Every decode step including the curves, as showing a test does it (reset
+// first) or as redecoding before a graphic does it.
+void BM_DecodeWithCurves(benchmark::State& state, Driver decode)
 {
     const QByteArray printData = ReadData("car.txt");
     const QByteArray curveData = ReadData("car.curves.txt");
     Model model;
     for (auto _ : state) {
-        const zevo::DecodeOutcome outcome = zevo::ShowTestDecode(printData, curveData, model.context);
+        const zevo::DecodeOutcome outcome = decode(printData, curveData, model.context);
         benchmark::DoNotOptimize(outcome.curves.blocksLoaded);
     }
     state.SetBytesProcessed(state.iterations() * (printData.size() + curveData.size()));
 }
-BENCHMARK(BM_ShowTestWithCurves)->Unit(benchmark::kMicrosecond);
-
-// Redecoding before a graphic: every step including the curves.
-void BM_DecodePrintDataWithCurves(benchmark::State& state)
-{
-    const QByteArray printData = ReadData("car.txt");
-    const QByteArray curveData = ReadData("car.curves.txt");
-    Model model;
-    for (auto _ : state) {
-        const zevo::DecodeOutcome outcome = zevo::DecodePrintData(printData, curveData, model.context);
-        benchmark::DoNotOptimize(outcome.curves.blocksLoaded);
-    }
-}
-BENCHMARK(BM_DecodePrintDataWithCurves)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DecodeWithCurves, ShowTest, zevo::ShowTestDecode)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DecodeWithCurves, DecodePrintData, zevo::DecodePrintData)->Unit(benchmark::kMicrosecond);
 
 // The print data alone: every step that reads the print text (the lines split
 // anew each time), without the curve step.

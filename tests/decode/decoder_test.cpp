@@ -1,9 +1,9 @@
-// The two decode drivers: order of the steps, what each driver leaves out,
-// conversion problems caught step by step, the curve step and the employee.
+// The two decode drivers: what each leaves out, and conversion problems
+// caught step by step. Whole tests, the curve step and the employee number
+// are checked by the golden files.
 
 #include "decode/decoder.h"
 
-#include "decode/printdata.h"
 #include "decodefixture.h"
 
 #include <gtest/gtest.h>
@@ -13,30 +13,6 @@ namespace {
 
 const QByteArray Motorcycle = PrintText({"KM:    12345", "   MOTORCYCLE", "  GESAMTGEWICHT", "     200 KG", "", "$00",
                                          "LINKS  PED", "1000 120035  900", "", "$31", "  2", "END"});
-const QByteArray FrontAxle = PrintText({"$00", "PED", "2450 120350 2310", "", "END"});
-
-QByteArray CurveText(int channel, double peak)
-{
-    CurveChannel values{};
-    values.fill(10);
-    values[100] = peak;
-    QByteArray text;
-    AppendCurveBlockText(text, channel, values);
-    return text;
-}
-
-TEST_F(DecodeTest, EmptyPrintDataFindsNoSection)
-{
-    settings.einstellungen.Field[VehicleTypeField] = 5;
-    result.EmployeeNumber = 4;
-    const DecodeOutcome outcome = ShowTestDecode({}, {}, context);
-    EXPECT_TRUE(outcome.problems.isEmpty());
-    EXPECT_EQ(result.VehicleType, 5);
-    EXPECT_EQ(result.EmployeeNumber, 0);
-    EXPECT_FALSE(result.HasToeTest || result.HasTyreProfile || result.HasAbsTest || result.HasBrakeTest ||
-                 result.HasSuspension || result.HasTotalWeight);
-    EXPECT_EQ(report.AbsPresent, 1);
-}
 
 TEST_F(DecodeTest, RedecodingLeavesTheVehicleTypeAndTheResetTitlesAlone)
 {
@@ -76,48 +52,6 @@ TEST_F(DecodeTest, EachStepThatMeetsABadNumberStopsAloneAndIsReported)
     EXPECT_EQ(result.EmployeeNumber, 0);
     EXPECT_TRUE(ShowTestDecode(QByteArray(), {}, context).problems.isEmpty());
 }
-
-TEST_F(DecodeTest, CurveStepComputesMaximaOnlyFromCompleteCurves)
-{
-    DecodeOutcome outcome = ShowTestDecode(FrontAxle, CurveText(0, 200) + CurveText(8, 180), context);
-    EXPECT_TRUE(outcome.curves.Complete());
-    EXPECT_EQ(curves[0][100], 200);
-    EXPECT_EQ(result.BrakeMaxima[0].Pedal, 350);
-
-    QByteArray damaged = CurveText(0, 200) + CurveText(8, 180);
-    damaged.chop(200);
-    outcome = DecodePrintData(FrontAxle, damaged, context);
-    ASSERT_EQ(outcome.problems.size(), 1);
-    EXPECT_TRUE(outcome.problems[0].startsWith("Curve data")) << outcome.problems[0].toStdString();
-    EXPECT_EQ(curves[0][100], 200);  // what was read stays
-    EXPECT_EQ(result.BrakeMaxima[0].Left, 0);
-
-    outcome = DecodePrintData(FrontAxle, {}, context);  // the last test's curves do not survive
-    EXPECT_EQ(curves[0][100], 0);
-    EXPECT_EQ(result.BrakeMaxima[0].Left, 2450);
-}
-
-struct EmployeeCase {
-    const char* text;
-    int number;
-};
-
-class EmployeeTest : public DecodeTest, public ::testing::WithParamInterface<EmployeeCase> {};
-
-TEST_P(EmployeeTest, DigitsOfTheLineAfterTheCode)
-{
-    result.EmployeeNumber = 9;
-    const QByteArray bytes = GetParam().text;
-    DecodeEmployee(PrintData(bytes), context);
-    EXPECT_EQ(result.EmployeeNumber, GetParam().number);
-}
-
-INSTANTIATE_TEST_SUITE_P(PrintData, EmployeeTest,
-                         ::testing::Values(EmployeeCase{"$31\r\n  3  \r\nEND\r\n", 3},
-                                           EmployeeCase{"$31\r\nNR. 12\r\n", 12},
-                                           EmployeeCase{"$31\r\n", 0},  // the code on the last line
-                                           EmployeeCase{"X\r\n 5\r\n", 0}, EmployeeCase{"$31\r\n\r\n 5\r\n", 0},
-                                           EmployeeCase{"$31\r\n99999999999\r\n", 0}));
 
 }  // namespace
 }  // namespace zevo::test

@@ -12,9 +12,12 @@
 #include "decodefixture.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace zevo::test {
 namespace {
@@ -83,15 +86,11 @@ TEST_P(GoldenTest, DecodesToTheCheckedResult)
     const QJsonObject wanted = expected.object();
 
     // Key by key, so that a failure names what changed.
-    for (auto it = wanted.begin(); it != wanted.end(); ++it) {
-        EXPECT_EQ(actual.value(it.key()), it.value())
-            << it.key().toStdString() << ":\n  expected "
-            << QJsonDocument(QJsonObject{{it.key(), it.value()}}).toJson(QJsonDocument::Compact).toStdString()
-            << "\n  actual   "
-            << QJsonDocument(QJsonObject{{it.key(), actual.value(it.key())}})
-                   .toJson(QJsonDocument::Compact)
-                   .toStdString();
-    }
+    const auto compact = [](const QJsonValue& value) {
+        return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).toStdString();
+    };
+    for (auto it = wanted.begin(); it != wanted.end(); ++it)
+        EXPECT_EQ(compact(actual.value(it.key())), compact(it.value())) << it.key().toStdString();
     for (auto it = actual.begin(); it != actual.end(); ++it)
         EXPECT_TRUE(wanted.contains(it.key())) << "new key " << it.key().toStdString();
 }
@@ -107,10 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{"damaged", "damaged.txt", "damaged.curves.txt", LimitSet::Eu, 1, 3, 1, 2}),
     [](const ::testing::TestParamInfo<GoldenCase>& info) {
         std::string name = info.param.name;
-        for (char& ch : name) {
-            if (ch == '-')
-                ch = '_';
-        }
+        std::replace(name.begin(), name.end(), '-', '_');
         return name;
     });
 

@@ -1,11 +1,10 @@
-// Reading the print data: lines, markers, sections, and the number fields.
+// Reading the print data: lines, markers and the number fields.
 
 #include "decode/printdata.h"
 
 #include "decodefixture.h"
 
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace zevo::test {
 namespace {
@@ -24,24 +23,6 @@ TEST(PrintDataLines, SplitReadPastTheEndAndFindMarkers)
     EXPECT_TRUE(text.IsPresent(text.FindLine("$20")));
     EXPECT_FALSE(text.HasLinesAfter(text.FindLine("$20")));  // on the last line
     EXPECT_EQ(PrintData(QByteArrayView("a\nb\r\nc")).LineCount(), 3);
-}
-
-TEST(WalkSection, StopsAfterABlankOrCodeLineAndNeverVisitsTheLastLine)
-{
-    const QByteArray bytes = PrintText({"H", "a", "  ", "b", "$00", "c", "last"});
-    const PrintData text(bytes);
-    auto visited = [&](int first, bool stopAtCode) {
-        std::vector<int> lines;
-        WalkSection(text, first, stopAtCode, [&](int i, QByteArrayView) {
-            lines.push_back(i);
-            return true;
-        });
-        return lines;
-    };
-    EXPECT_EQ(visited(0, false), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(visited(3, true), (std::vector<int>{3, 4}));
-    EXPECT_EQ(visited(3, false), (std::vector<int>{3, 4, 5}));
-    EXPECT_EQ(visited(6, false), std::vector<int>{});
 }
 
 struct NumberCase {

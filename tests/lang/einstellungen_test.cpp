@@ -12,15 +12,6 @@ class SettingsFileTest : public ::testing::Test {
 protected:
     QString path() const { return dir.filePath(SettingsFileName); }
 
-    void writeFields(std::initializer_list<std::int32_t> values)
-    {
-        Einstellungen e;
-        int i = 0;
-        for (auto v : values)
-            e.Field[i++] = v;
-        writeBytes(SettingsBytes(e));
-    }
-
     void writeBytes(const QByteArray& bytes)
     {
         QFile file(path());
@@ -31,49 +22,29 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(SettingsFileTest, ReadsEightLittleEndianIntegers)
+TEST_F(SettingsFileTest, MissingShortLongOrUnreadableFileKeepsTheDefaults)
 {
-    writeFields({3, 2, 2, 4, 2, 3, 2, 4});
-    Settings s;
-    const auto result = LoadSettings(s, path());
-    EXPECT_EQ(result.state, SettingsFileState::Loaded);
-    EXPECT_EQ(s.einstellungen.Field, (std::array<std::int32_t, 8>{3, 2, 2, 4, 2, 3, 2, 4}));
-    EXPECT_EQ(s.PortName, QStringLiteral("COM4:"));
-    EXPECT_EQ(s.Sprache, 2);
-}
-
-TEST_F(SettingsFileTest, MissingFileKeepsDefaultsGermanAndNoPort)
-{
-    Settings s;
-    const auto result = LoadSettings(s, path());
-    EXPECT_EQ(result.state, SettingsFileState::Missing);
-    EXPECT_FALSE(result.message.isEmpty());
-    EXPECT_EQ(s.einstellungen.Field, (std::array<std::int32_t, 8>{1, 1, 1, 0, 0, 1, 1, 0}));
-    EXPECT_EQ(s.Sprache, 1);
-    EXPECT_TRUE(s.PortName.isEmpty());
-}
-
-TEST_F(SettingsFileTest, ShortOrLongFileKeepsDefaultsAndSaysSo)
-{
-    for (int size : {0, 31, 33, 64}) {
-        writeBytes(QByteArray(size, '\x02'));
+    const struct {
+        int size;  // -1: no file, -2: a folder where the file should be
+        SettingsFileState state;
+    } cases[] = {{-1, SettingsFileState::Missing},   {0, SettingsFileState::WrongSize},
+                 {31, SettingsFileState::WrongSize}, {33, SettingsFileState::WrongSize},
+                 {64, SettingsFileState::WrongSize}, {-2, SettingsFileState::Unreadable}};
+    for (const auto& c : cases) {
+        QFile::remove(path());
+        if (c.size >= 0)
+            writeBytes(QByteArray(c.size, '\x02'));
+        else if (c.size == -2)
+            QDir().mkpath(path());
         Settings s;
         s.PortName = QStringLiteral("COM2:");
         const auto result = LoadSettings(s, path());
-        EXPECT_EQ(result.state, SettingsFileState::WrongSize) << size;
-        EXPECT_FALSE(result.message.isEmpty());
-        EXPECT_EQ(s.einstellungen.Field[PrintMode], 1) << size;
-        EXPECT_EQ(s.PortName, QStringLiteral("COM2:")) << size;
+        EXPECT_EQ(result.state, c.state) << c.size;
+        EXPECT_FALSE(result.message.isEmpty()) << c.size;
+        EXPECT_EQ(s.einstellungen.Field, (std::array<std::int32_t, 8>{1, 1, 1, 0, 0, 1, 1, 0})) << c.size;
+        EXPECT_EQ(s.Sprache, 1) << c.size;
+        EXPECT_EQ(s.PortName, QStringLiteral("COM2:")) << c.size;
     }
-}
-
-TEST_F(SettingsFileTest, UnreadableFileKeepsDefaults)
-{
-    QDir().mkpath(path());  // a directory where the file should be
-    Settings s;
-    const auto result = LoadSettings(s, path());
-    EXPECT_NE(result.state, SettingsFileState::Loaded);
-    EXPECT_EQ(s.einstellungen.Field[CleanupInterval], 1);
 }
 
 struct LimitCase {
@@ -87,7 +58,7 @@ class SettingsLimitsTest : public SettingsFileTest, public ::testing::WithParamI
 TEST_P(SettingsLimitsTest, LanguageVehicleTypeAndPortAreLimited)
 {
     const LimitCase& c = GetParam();
-    writeFields({1, 1, 1, c.port, c.language, c.vehicleType, 1, 2});
+    writeBytes(SettingsBytes({{1, 1, 1, c.port, c.language, c.vehicleType, 1, 2}}));
     Settings s;
     s.PortName = QStringLiteral("COM7:");
     LoadSettings(s, path());
@@ -102,10 +73,11 @@ INSTANTIATE_TEST_SUITE_P(Edges, SettingsLimitsTest,
                       LimitCase{7, -3, 9, 3, 1, "COM7:"},  // port 9 keeps the old name
                       LimitCase{2, 4, 0, 2, 4, "COM7:"}));
 
-TEST_F(SettingsFileTest, SaveWritesThirtyTwoBytesWithTheLanguage)
+TEST_F(SettingsFileTest, SavedBytesAreLittleEndianWithTheLanguageAndReadBack)
 {
     Settings s;
     LoadSettings(s, path());
+    s.einstellungen.Field[StartScreen] = 4;
     s.einstellungen.Field[SerialPort] = 3;
     s.einstellungen.Field[Plates] = 4;
     s.Sprache = 3;
@@ -115,19 +87,19 @@ TEST_F(SettingsFileTest, SaveWritesThirtyTwoBytesWithTheLanguage)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     ASSERT_EQ(bytes.size(), 32);
-    EXPECT_EQ(bytes.mid(12, 4), QByteArray("\x03\x00\x00\x00", 4));
-    EXPECT_EQ(bytes.mid(16, 4), QByteArray("\x03\x00\x00\x00", 4));
+    EXPECT_EQ(bytes.mid(12, 8), QByteArray("\x03\x00\x00\x00\x03\x00\x00\x00", 8));  // port, language
     EXPECT_EQ(bytes.mid(28, 4), QByteArray("\x04\x00\x00\x00", 4));
 
     Settings again;
-    LoadSettings(again, path());
-    EXPECT_EQ(again.einstellungen.Field, s.einstellungen.Field);
+    EXPECT_EQ(LoadSettings(again, path()).state, SettingsFileState::Loaded);
+    EXPECT_EQ(again.einstellungen.Field, (std::array<std::int32_t, 8>{4, 1, 1, 3, 3, 1, 1, 4}));
     EXPECT_EQ(again.PortName, QStringLiteral("COM3:"));
+    EXPECT_EQ(again.Sprache, 3);
 }
 
 TEST_F(SettingsFileTest, SaveFailureIsReportedAndKeepsTheOldFile)
 {
-    writeFields({1, 2, 1, 2, 1, 1, 1, 2});
+    writeBytes(SettingsBytes({{1, 2, 1, 2, 1, 1, 1, 2}}));
     Settings s;
     s.einstellungen.Field[PrintMode] = 1;
     // A folder standing where the file should go cannot be replaced.

@@ -1,8 +1,7 @@
 #include "reception/comport.h"
-#include "tests/reception/receptionharness.h"
+#include "tests/support/coreapplication.h"
 #include "tests/support/ptypair.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QTemporaryDir>
@@ -12,16 +11,9 @@
 namespace zevo {
 namespace {
 
-// QSerialPort watches its descriptor with notifiers, which want an application object.
 class Comport : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_reception";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication app(argc, argv);
-    }
+    static void SetUpTestSuite() { testing::EnsureCoreApplication(); }
     // Gives the line a moment to deliver; never a timing assertion.
     static bool WaitUntil(const std::function<bool()>& done)
     {
@@ -66,21 +58,6 @@ TEST_F(Comport, ComNameFollowsTheLinkInTheWorkingDirectory)
     pty.writeToSlave("abc");
     EXPECT_TRUE(WaitUntil([&] { return port.BytesWaiting() == 3; }));
     QDir::setCurrent(previous);
-}
-
-TEST_F(Comport, ATestCrossesTheLineIntoTheStore)
-{
-    ASSERT_TRUE(port.Open(pty.slavePath()));
-    testing::ReceptionHarness h;
-    TestReception reception(port, h.Hooks());
-    const QByteArray print = QByteArray("A PRINT LINE\r\n").repeated(9);
-    ASSERT_TRUE(pty.writeToSlave(EncodeTestStandStream(print).bytes));
-    EXPECT_TRUE(WaitUntil([&] {
-        reception.Timer1Timer();
-        return !h.rows.empty();
-    }));
-    ASSERT_EQ(h.rows.size(), 1u);
-    EXPECT_EQ(h.rows[0].Druckdaten, print);
 }
 
 }  // namespace

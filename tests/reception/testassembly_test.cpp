@@ -37,13 +37,13 @@ TEST(Assembly, EightLinesAreNoTestAndANinthLineStoresAllNineOnceTheEndFrameIsFol
 TEST(Assembly, RowFieldsComeFromTheTenLinesAfterFahrzTyp)
 {
     ReceptionHarness h;
-    h.Feed(Status2() + VehicleBlock("KM:  123456,5", "HU/AU:    056117") + StatusFrame());
-    EXPECT_EQ(h.reception.Assembly().VehicleLine(10), QByteArray("10"));  // not shifted by lines 11, 12
     h.settings.Field[PrintMode] = PrintAtOnce;
-    h.Feed(End);
-    ASSERT_EQ(h.rows.size(), 1u);
+    h.Feed(Status2() + VehicleBlock("KM:  123456,5", "HU/AU:    056117") + End);
+    h.settings.Field[PrintMode] = 2;
+    h.Feed(VehicleBlock("KM: 12#456", "HU/AU:      6 17") + End + NumberedLines(9) + End);
+    ASSERT_EQ(h.rows.size(), 3u);
     const MessungRow& row = h.rows[0];
-    EXPECT_EQ(row.Kennzeichen, QStringLiteral("M-ÖL 99"));
+    EXPECT_EQ(row.Kennzeichen, QStringLiteral("M-ÖL 99"));  // line 8, not shifted by lines 11 and 12
     EXPECT_EQ(row.AuftragsNr, QStringLiteral("A-12345"));
     EXPECT_EQ(row.Km, 123456.5);
     EXPECT_EQ(row.HU, QStringLiteral("05.2026"));
@@ -51,18 +51,13 @@ TEST(Assembly, RowFieldsComeFromTheTenLinesAfterFahrzTyp)
     EXPECT_EQ(row.Datum, QDate(2026, 3, 14));
     EXPECT_EQ(row.Uhrzeit, QTime(10, 20, 30));
     EXPECT_EQ(row.Bearbeitet, QStringLiteral("n"));
-    EXPECT_EQ(h.stored, (std::vector<std::pair<qint64, bool>>{{101, true}}));
-    EXPECT_EQ(h.reception.Assembly().VehicleLine(8), QByteArray());  // collection reset
-}
-
-TEST(Assembly, MileageThatIsNoNumberStoresNoValueAndKeepsTheTest)
-{
-    ReceptionHarness h;
-    h.Feed(Status2() + VehicleBlock("KM: 12#456", "HU/AU:      6 17") + End);
-    ASSERT_EQ(h.rows.size(), 1u);
-    EXPECT_FALSE(h.rows[0].Km.has_value());
-    EXPECT_EQ(h.rows[0].HU, QString());  // blank month columns
-    EXPECT_EQ(h.rows[0].AU, QStringLiteral(" 1.2027"));
+    // A mileage that is no number stores no value and keeps the test; blank month columns give no date.
+    EXPECT_FALSE(h.rows[1].Km.has_value());
+    EXPECT_EQ(h.rows[1].HU, QString());
+    EXPECT_EQ(h.rows[1].AU, QStringLiteral(" 1.2027"));
+    // A test without "FAHRZ.TYP" keeps nothing of the one before.
+    EXPECT_TRUE(h.rows[2].Kennzeichen.isEmpty() && h.rows[2].AuftragsNr.isEmpty());
+    EXPECT_EQ(h.stored, (std::vector<std::pair<qint64, bool>>{{101, true}, {102, false}, {103, false}}));
 }
 
 TEST(Assembly, BlockCodesOptionsAndCurveBlocksBecomeTextLines)

@@ -40,37 +40,31 @@ TEST(TestStandFrames, ReceptionStoresExactlyTheEncodedTexts)
     EXPECT_EQ(h.reception.Assembly().Curves()[40][0], 0x33);
 }
 
-struct BadText {
-    QByteArray print;
-    QByteArray curves;
-    const char* error;
-};
-
-void PrintTo(const BadText& text, std::ostream* os) { *os << text.error; }
-
-class TestStandFramesError : public ::testing::TestWithParam<BadText> {};
-
-TEST_P(TestStandFramesError, NamesTheLineAndSendsNothing)
-{
-    const TestStandStream stream = EncodeTestStandStream(GetParam().print, GetParam().curves);
-    EXPECT_TRUE(stream.error.startsWith(QLatin1String(GetParam().error))) << stream.error.toStdString();
-    EXPECT_TRUE(stream.bytes.isEmpty());
-}
-
 QByteArray Replaced(QByteArray text, const QByteArray& from, const QByteArray& to)
 {
     return text.replace(text.indexOf(from), from.size(), to);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TestStandFramesError,
-    ::testing::Values(
-        BadText{"OK\r\n12345678901234567\r\n", {}, "print data line 2: 17 bytes"},
-        BadText{{}, CurveText(1, 0).left(100), "curve data line 1: the block has 3 of its 33 lines"},
-        BadText{{}, CurveText(1, 0) + Replaced(CurveText(2, 0), "07 0E ", "07 0G "), "curve data line 35: sample 3"},
-        BadText{{}, Replaced(CurveText(1, 0), "$01", "$100"), "curve data line 1: channel 256"},
-        BadText{{}, Replaced(CurveText(41, 0), "00 00 \r\n", "00 01 \r\n"), "curve data line 33: samples 510"},
-        BadText{{}, CurveText(5, 3), "curve data line 2: channel 05 counts from its first sample"}));
+TEST(TestStandFrames, TextTheTestStandCouldNotSendNamesTheLineAndSendsNothing)
+{
+    const struct {
+        QByteArray print;
+        QByteArray curves;
+        const char* error;
+    } cases[] = {
+        {"OK\r\n12345678901234567\r\n", {}, "print data line 2: 17 bytes"},
+        {{}, CurveText(1, 0).left(100), "curve data line 1: the block has 3 of its 33 lines"},
+        {{}, CurveText(1, 0) + Replaced(CurveText(2, 0), "07 0E ", "07 0G "), "curve data line 35: sample 3"},
+        {{}, Replaced(CurveText(1, 0), "$01", "$100"), "curve data line 1: channel 256"},
+        {{}, Replaced(CurveText(41, 0), "00 00 \r\n", "00 01 \r\n"), "curve data line 33: samples 510"},
+        {{}, CurveText(5, 3), "curve data line 2: channel 05 counts from its first sample"},
+    };
+    for (const auto& c : cases) {
+        const TestStandStream stream = EncodeTestStandStream(c.print, c.curves);
+        EXPECT_TRUE(stream.error.startsWith(QLatin1String(c.error))) << stream.error.toStdString();
+        EXPECT_TRUE(stream.bytes.isEmpty()) << c.error;
+    }
+}
 
 }  // namespace
 }  // namespace zevo

@@ -25,35 +25,30 @@ TEST_F(DatabaseTest, CreatesTablesAndIndexesOnFirstOpenAndReopensThemIntact)
     EXPECT_EQ(Scalar("SELECT Kennzeichen FROM Messungen").toString(), "AB-C 123");
 }
 
-TEST_F(DatabaseTest, FileThatIsNoDatabaseIsRefusedAndLeftAsItWas)
-{
-    QFile file(Path("notes.sqlite"));
-    const QByteArray bytes = QByteArray("Kundenliste 2019\r\n").repeated(100);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-
-    DbResult<QSqlDatabase> opened = OpenDatabase(file.fileName(), "other");
-    EXPECT_FALSE(opened.ok());
-    EXPECT_FALSE(opened.error().isEmpty());
-    EXPECT_FALSE(QSqlDatabase::contains("other"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), bytes);
-}
-
-TEST_F(DatabaseTest, NewerSchemaVersionIsRefusedAndLeftAsItWas)
+TEST_F(DatabaseTest, FileThatIsNoDatabaseOrHasANewerSchemaIsRefusedAndLeftAsItWas)
 {
     ASSERT_TRUE(InsertTest(db, Test("AB-C 123")).ok());
     Scalar("PRAGMA user_version = 7");
     TearDown();
-    QFile file(Path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    QFile notes(Path("notes.sqlite"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write(QByteArray("Kundenliste 2019\r\n").repeated(100));
+    notes.close();
 
-    DbResult<QSqlDatabase> opened = OpenDatabase(Path(), Connection);
-    EXPECT_TRUE(opened.error().contains("schema version 7")) << opened.error().toStdString();
-    EXPECT_TRUE(file.seek(0));
-    EXPECT_EQ(file.readAll(), bytes);
+    for (const QString& path : {Path(), notes.fileName()}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        DbResult<QSqlDatabase> opened = OpenDatabase(path, Connection);
+        EXPECT_FALSE(opened.ok());
+        EXPECT_FALSE(QSqlDatabase::contains(Connection));
+        EXPECT_TRUE(file.seek(0));
+        EXPECT_EQ(file.readAll(), bytes);
+        if (path == Path())
+            EXPECT_TRUE(opened.error().contains("schema version 7")) << opened.error().toStdString();
+        else
+            EXPECT_FALSE(opened.error().isEmpty());
+    }
 }
 
 // Another program holding the write lock: storing fails with a text, and

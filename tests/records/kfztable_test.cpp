@@ -13,7 +13,7 @@ KfzRow Vehicle(const QString& kennzeichen)
     return row;
 }
 
-TEST_F(KfzTest, StoredVehicleReadsBackAndDuplicateIsRefused)
+TEST_F(KfzTest, StoredVehicleReadsBackDuplicateIsRefusedAndUpdateMayRename)
 {
     const KfzRow full{
         "AB-C 123", "VW",     "Golf", "WVWZZZ1KZ6W000001", 123456,  "05.2026",     "03.2026",   "4x Win",
@@ -30,21 +30,16 @@ TEST_F(KfzTest, StoredVehicleReadsBackAndDuplicateIsRefused)
     EXPECT_FALSE(FindKfz(db, "ab-c 123").value().has_value());
     EXPECT_FALSE(FindKfz(db, "AB-C 12").value()->Km.has_value());
     EXPECT_TRUE(FindKfz(db, QString(20, 'K')).value().has_value()); // cut to the field size
-}
 
-TEST_F(KfzTest, UpdateOverwritesAndMayRenameButNotOntoAnotherVehicle)
-{
-    ASSERT_EQ(InsertKfz(db, Vehicle("AB-C 123")), "");
-    ASSERT_EQ(InsertKfz(db, Vehicle("X-Y 9")), "");
+    // An update overwrites every field and may rename, but not onto another vehicle.
     KfzRow changed = Vehicle("AB\"C' 124");
     changed.Km = 5000;
     changed.Name = "Huber";
-
     EXPECT_TRUE(UpdateKfz(db, "AB-C 123", changed).value());
     EXPECT_FALSE(FindKfz(db, "AB-C 123").value().has_value());
     EXPECT_EQ(FindKfz(db, changed.Kennzeichen).value(), changed);
     EXPECT_FALSE(UpdateKfz(db, "AB-C 123", changed).value());
-    EXPECT_FALSE(UpdateKfz(db, changed.Kennzeichen, Vehicle("X-Y 9")).ok());
+    EXPECT_FALSE(UpdateKfz(db, changed.Kennzeichen, Vehicle("AB-C 12")).ok());
     EXPECT_EQ(FindKfz(db, changed.Kennzeichen).value(), changed);
 }
 

@@ -6,23 +6,19 @@ namespace {
 
 using MitarbeiterTest = RecordsTest;
 
-TEST_F(MitarbeiterTest, LinesComeBackInOrderCutAndLimited)
+TEST_F(MitarbeiterTest, LinesComeBackInOrderCutAndLimitedAndAFailedReplaceKeepsThem)
 {
+    const QStringList lines{"Prüfer: Huber", "", QString(79, '-') + "En", "Azubi"};
     ASSERT_EQ(ReplaceEmployeeLines(db, {"Prüfer: Huber", "", QString(79, '-') + "Ende", "Azubi"}), "");
-    EXPECT_EQ(ReadEmployeeLines(db, 100).value(), (QStringList{"Prüfer: Huber", "", QString(79, '-') + "En", "Azubi"}));
-    EXPECT_EQ(ReadEmployeeLines(db, 2).value(), (QStringList{"Prüfer: Huber", ""}));
-}
+    EXPECT_EQ(ReadEmployeeLines(db, 100).value(), lines);
+    EXPECT_EQ(ReadEmployeeLines(db, 2).value(), lines.mid(0, 2));
 
-// A line the table refuses half-way through: the old lines stay, and no
-// transaction is left open to swallow the next change.
-TEST_F(MitarbeiterTest, FailedReplaceKeepsTheOldLines)
-{
-    ASSERT_EQ(ReplaceEmployeeLines(db, {"Huber", "Schmidt"}), "");
+    // A line the table refuses half-way through: the old lines stay, and no
+    // transaction is left open to swallow the next change.
     Scalar("CREATE TRIGGER refuse BEFORE INSERT ON Mitarbeiter WHEN NEW.Text = 'kaputt'"
            " BEGIN SELECT RAISE(ABORT, 'refused'); END");
-
     EXPECT_TRUE(ReplaceEmployeeLines(db, {"Neu", "kaputt"}).contains("refused"));
-    EXPECT_EQ(ReadEmployeeLines(db, 100).value(), (QStringList{"Huber", "Schmidt"}));
+    EXPECT_EQ(ReadEmployeeLines(db, 100).value(), lines);
     EXPECT_EQ(ReplaceEmployeeLines(db, {"Neu"}), "");
     EXPECT_EQ(ReadEmployeeLines(db, 100).value(), QStringList{"Neu"});
 }

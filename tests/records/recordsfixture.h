@@ -3,8 +3,8 @@
 
 #include "records/database.h"
 #include "records/messungrow.h"
+#include "tests/support/coreapplication.h"
 
-#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -19,15 +19,7 @@ namespace zevo {
 
 class RecordsTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite()
-    {
-        // Qt loads the SQLite driver plugin only with an application object.
-        static int argc = 1;
-        static char name[] = "test_records";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            static QCoreApplication app(argc, argv);
-    }
+    static void SetUpTestSuite() { testing::EnsureCoreApplication(); }
 
     void SetUp() override
     {
