@@ -38,12 +38,14 @@ TEST(Assembly, RowFieldsComeFromTheTenLinesAfterFahrzTyp)
 {
     ReceptionHarness h;
     h.settings.Field[PrintMode] = PrintAtOnce;
-    h.Feed(Status2() + VehicleBlock("KM:  123456,5", "HU/AU:    056117") + End);
+    h.Feed(Status2() + VehicleBlock("KM:  123456,5", "HU/AU:    056117") + StatusFrame());
+    EXPECT_EQ(h.reception.Assembly().VehicleLine(10), QByteArray("10"));  // not shifted by lines 11 and 12
+    h.Feed(End);
     h.settings.Field[PrintMode] = 2;
     h.Feed(VehicleBlock("KM: 12#456", "HU/AU:      6 17") + End + NumberedLines(9) + End);
     ASSERT_EQ(h.rows.size(), 3u);
     const MessungRow& row = h.rows[0];
-    EXPECT_EQ(row.Kennzeichen, QStringLiteral("M-ÖL 99"));  // line 8, not shifted by lines 11 and 12
+    EXPECT_EQ(row.Kennzeichen, QStringLiteral("M-ÖL 99"));
     EXPECT_EQ(row.AuftragsNr, QStringLiteral("A-12345"));
     EXPECT_EQ(row.Km, 123456.5);
     EXPECT_EQ(row.HU, QStringLiteral("05.2026"));
