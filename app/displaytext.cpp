@@ -1,6 +1,7 @@
 #include "app/displaytext.h"
 
 #include "records/fieldtext.h"
+#include "report/headerlines.h"
 
 #include <cmath>
 
@@ -14,12 +15,7 @@ QString DateDisplayText(const QVariant& stored)
 
 QString KmDisplayText(std::optional<double> km)
 {
-    if (!km || !std::isfinite(*km))
-        return {};
-    if (*km == std::trunc(*km) && std::abs(*km) < 1e15)
-        return QString::number(static_cast<qint64>(*km));
-    // Shortest text that reads back as the same number, with the decimal comma.
-    return QString::number(*km, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
+    return MileageText(km);
 }
 
 QString KmDisplayText(const QVariant& stored)

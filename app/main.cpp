@@ -12,6 +12,7 @@
 #include "app/tfomitarbeiter.h"
 #include "app/tfosuchenkfz.h"
 #include "records/database.h"
+#include "report/hprint.h"
 
 #include <QApplication>
 
@@ -44,13 +45,15 @@ int main(int argc, char* argv[])
 
         TfoSuchenKFZ foSuchenKFZ(db, &foAssi);
 
-        // TfoHPrint, the report renderer's window, is created here once the
-        // report drawing exists. Creating it loads "Params.ini" from the
-        // program's folder into the report record:
+        // The report renderer: no window, the state of the page being drawn.
+        // Its creation loads "Params.ini" from the program's folder into the
+        // report record.
+        TfoHPrint foHPrint(ReportSources{state.report, state.result, state.curves, state.settings, state.limitSet,
+                                         state.GravityFactor, state.EmployeeLines, state.SmoothCurves},
+                           state.programFolder);
         if (const QString error = LoadCompanyFile(state); !error.isEmpty())
             ShowErrorMessage(&foAssi, error);
-
-        // TfoNumPrint, the numeric print window, is created here with the print commands.
+        foAssi.AttachRenderer(foHPrint);
 
         TfoMitarbeiter foMitarbeiter(state, db, &foAssi);
 

@@ -17,7 +17,6 @@
 
 namespace zevo {
 
-inline constexpr int EmployeeLineCount = 100;  // entries 1 .. 100
 inline constexpr const char* CompanyFileName = "Params.ini";
 
 struct ProgramState {

@@ -9,6 +9,7 @@
 #include "lang/numbertext.h"
 #include "lang/sprachen.h"
 #include "records/kfztable.h"
+#include "report/headerlines.h"
 
 #include <QLabel>
 #include <QSqlRecord>
@@ -155,6 +156,7 @@ QString TestDisplay::ShowCustomerVehicle(const QString& registration)
 
 QString TestDisplay::FillCustomerVehicle(const std::optional<MessungRow>& test, const QString& registration)
 {
+    ReportHeader header;
     if (test) {
         // Where the test printed no value, the vehicle's own stands in.
         QString vehicleKm, vehicleTuev, vehicleAu;
@@ -167,46 +169,30 @@ QString TestDisplay::FillCustomerVehicle(const std::optional<MessungRow>& test, 
         const QString km = KmDisplayText(test->Km);
         const QString hu = test->HU.trimmed();
         const QString au = test->AU.trimmed();
-        SetLine(9, Text(91) + QLatin1Char(' ') + test->AuftragsNr);
-        SetLine(10, TimeText(*test));
-        SetLine(11, Text(93) + QLatin1Char(' ') + DateText(*test));
-        SetLine(23, Text(100) + (km.isEmpty() ? vehicleKm : km));
-        SetLine(24, Text(101) + (hu.isEmpty() ? vehicleTuev : hu));
-        SetLine(25, Text(102) + (au.isEmpty() ? vehicleAu : au));
-    } else {
-        SetLine(9, Text(91));
-        SetLine(10, {});
-        SetLine(11, Text(93));
-        SetLine(23, Text(100));
-        SetLine(24, Text(101));
-        SetLine(25, Text(102));
+        header.HasTest = true;
+        header.AuftragsNr = test->AuftragsNr;
+        header.Uhrzeit = test->Uhrzeit;
+        header.Datum = test->Datum;
+        header.Km = km.isEmpty() ? vehicleKm : km;
+        header.HU = hu.isEmpty() ? vehicleTuev : hu;
+        header.AU = au.isEmpty() ? vehicleAu : au;
     }
 
     const DbResult<std::optional<KfzRow>> lookup = LookupKfz(db_, registration);
     const KfzRow vehicle = lookup.ok() && lookup.value() ? *lookup.value() : KfzRow{};
-    SetLine(12, Text(94));
-    SetLine(13, Text(96));
-    SetLine(14, {});
-    SetLine(15, vehicle.Name + QLatin1Char(' ') + vehicle.Vorname);
-    SetLine(16, vehicle.Strasse);
-    SetLine(17, vehicle.Plz + QLatin1Char(' ') + vehicle.Ort);
-    SetLine(18, QStringLiteral("Tel. ") + vehicle.Telefon);
-    SetLine(19, Text(97) + registration.trimmed());
-    SetLine(20, Text(98) + vehicle.Fabrikat);
-    SetLine(21, Text(193) + vehicle.Modell);
-    SetLine(22, Text(99) + vehicle.F_id);
-    SetLine(26, Text(103) + vehicle.Inspektion);
+    header.Name = vehicle.Name;
+    header.Vorname = vehicle.Vorname;
+    header.Strasse = vehicle.Strasse;
+    header.Plz = vehicle.Plz;
+    header.Ort = vehicle.Ort;
+    header.Telefon = vehicle.Telefon;
+    header.Kennzeichen = registration;
+    header.Fabrikat = vehicle.Fabrikat;
+    header.Modell = vehicle.Modell;
+    header.F_id = vehicle.F_id;
+    header.Inspektion = vehicle.Inspektion;
+    FillHeaderLines(state_.report, state_.settings.Sprache, header);
     return lookup.ok() ? QString() : lookup.error();
-}
-
-void TestDisplay::SetLine(int line, const QString& text)
-{
-    state_.report.SetLineA(line, ToCp1252(text));
-}
-
-QString TestDisplay::Text(int id) const
-{
-    return TextOf(id, state_.settings.Sprache);
 }
 
 void TestDisplay::SetLabels(std::initializer_list<QLabel*> labels, const QString& text)

@@ -62,8 +62,6 @@ class TestDisplay {
     // the vehicle cursor on it. Error text, empty on success.
     QString UpdateVehicle(const std::optional<MessungRow>& test, const QString& registration);
     QString FillCustomerVehicle(const std::optional<MessungRow>& test, const QString& registration);
-    void SetLine(int line, const QString& text);
-    QString Text(int id) const;
     static void SetLabels(std::initializer_list<QLabel*> labels, const QString& text);
 
     ProgramState& state_;

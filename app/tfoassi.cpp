@@ -6,6 +6,8 @@
 #include "app/errormessage.h"
 #include "app/kfzcursor.h"
 #include "app/mainwindowtexts.h"
+#include "app/printcommands.h"
+#include "app/reportpreview.h"
 #include "app/messungencursor.h"
 #include "app/programstate.h"
 #include "app/receptioncontrol.h"
@@ -16,6 +18,8 @@
 #include "decode/limitsets.h"
 #include "lang/sprachen.h"
 #include "records/messungentable.h"
+#include "report/hprint.h"
+#include "report/printjob.h"
 #include "ui_tfoassi.h"
 
 #include <QCloseEvent>
@@ -26,6 +30,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace zevo {
 
@@ -36,8 +41,12 @@ TfoAssi::TfoAssi(ProgramState& state, const QSqlDatabase& db, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TfoAssi>()), state_(state), db_(db),
       tests_(new MessungenCursor(db, this)), vehicles_(new KfzCursor(db, this)),
       reception_(new ReceptionControl(state, db, this)), decodeStatus_(new QLabel(this)), portStatus_(new QLabel(this)),
-      timer2_(new QTimer(this)), cleanup_([&state] { return state.clock(); })
+      timer2_(new QTimer(this)), cleanup_([&state] { return state.clock(); }), printer_(QPrinter::HighResolution)
 {
+    // Without a system printer the pages go into PDF files: lay them out as
+    // such a file is written, not at the screen's resolution.
+    if (!HasSystemPrinter(printer_))
+        ConfigurePdfPrinter(printer_, DefaultPdfDpi);
     ui_->setupUi(this);
     resize(819, 585);
     if (const QScreen* screen = this->screen())
@@ -91,6 +100,17 @@ void TfoAssi::AttachDialogs(const Dialogs& dialogs)
     dialogs_ = dialogs;
 }
 
+void TfoAssi::AttachRenderer(TfoHPrint& renderer)
+{
+    renderer_ = &renderer;
+    renderer.reportProblem = [this](const QString& text) { ShowStatus(text); };
+    preview_ = new ReportPreview(renderer, [this] { return PrinterPageOf(printer_); }, ui_->TabSheet2);
+    auto* layout = new QVBoxLayout(ui_->TabSheet2);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(preview_);
+    printCommands_ = std::make_unique<PrintCommands>(state_, renderer, printer_, *display_, *tests_);
+}
+
 void TfoAssi::BuildPopupMenu()
 {
     // The print menu pops up from SpeedButton1; it is no menu of the menu bar.
@@ -113,6 +133,7 @@ void TfoAssi::ConnectHandlers()
 {
     connect(ui_->Schlieen1, &QAction::triggered, this, &QWidget::close);
     connect(ui_->Druckereinrichtung1, &QAction::triggered, this, &TfoAssi::Druckereinrichtung1Click);
+    connect(ui_->Numerisch1, &QAction::triggered, this, &TfoAssi::Numerisch1Click);
     connect(ui_->Grundeinstellungen1, &QAction::triggered, this, [this] { ShowWindow(dialogs_.settings); });
     connect(ui_->MitarbeiterTextzeile1, &QAction::triggered, this, [this] { ShowWindow(dialogs_.employees); });
     connect(ui_->Firmenanschrift1, &QAction::triggered, this, [this] { ShowWindow(dialogs_.company); });
@@ -171,6 +192,8 @@ void TfoAssi::FormShow()
         SetPrintEntriesEnabled(currentTestId_ != 0);
         ShowTest(currentTestId_);
     }
+    if (const QString fonts = CheckReportFonts(); !fonts.isEmpty())
+        ShowStatus(fonts);
     reception_->Timer1()->start();
 }
 
@@ -227,10 +250,14 @@ void TfoAssi::SettingsApplied()
 ShowTestOutcome TfoAssi::ShowTest(qint64 id)
 {
     PostEdits();
+    // The curves are loaded anew: the next drawing smooths them once.
+    state_.SmoothCurves = true;
     ShowTestOutcome outcome = display_->ShowTest(id);
     for (const QString& error : outcome.errors)
         ReportError(error);
     decodeStatus_->setText(outcome.problems.join(QLatin1Char(' ')));
+    if (preview_)
+        preview_->pbVorschau()->update();
     return outcome;
 }
 
@@ -281,13 +308,14 @@ void TfoAssi::PageChanged(int index)
     QWidget* page = ui_->PageControl1->widget(index);
     if (page == ui_->TabSheet1)
         TabSheet1Show();
+    else if (page == ui_->TabSheet2 && preview_)
+        preview_->TabSheet2Show();
     else if (page == ui_->TabSheet6)
         TabSheet6Show();
 }
 
 void TfoAssi::TestSelected(qint64 id, bool fromCurrentTests)
 {
-    state_.SmoothCurves = true;
     if (fromCurrentTests)
         currentTestId_ = id;
     // A test chosen in a list is on display, so it can be printed, even when
@@ -308,17 +336,39 @@ void TfoAssi::TestStored(qint64 id, bool printAtOnce)
     const ShowTestOutcome shown = ShowTest(id);
     if (shown.found)
         SetPrintEntriesEnabled(true);
+    state_.SmoothCurves = true;
     const ShowTestOutcome decoded = display_->DecodeAgain();
     for (const QString& error : decoded.errors)
         ReportError(error);
     state_.ReportPrinted = true;
+    if (printCommands_)
+        ReportPrintResult(printCommands_->PrintReceived());
+}
 
-    QString jobTitle = QStringLiteral("ZEVO Test");
-    if (const DbResult<std::optional<MessungRow>> row = tests_->CurrentRow(); row.ok() && row.value()) {
-        if (const QString registration = row.value()->Kennzeichen.trimmed(); !registration.isEmpty())
-            jobTitle = registration;
+void TfoAssi::Numerisch1Click()
+{
+    if (!printCommands_)
+        return;
+    ReportPrintResult(printCommands_->Print(NumericPageKind));
+}
+
+void TfoAssi::ReportPrintResult(const PrintResult& result)
+{
+    for (const QString& error : result.decodeErrors)
+        ReportError(error);
+    if (!result.outcome.ok) {
+        ReportError(result.outcome.error);
+        return;
     }
-    emit automaticPrintRequested(jobTitle);
+    if (!result.outcome.pdfPath.isEmpty())
+        ShowStatus(QStringLiteral("No printer installed: \"%1\" was saved as %2")
+                       .arg(result.jobTitle, QDir::toNativeSeparators(result.outcome.pdfPath)));
+    emit pagePrinted(result.jobTitle, result.outcome.pdfPath);
+}
+
+void TfoAssi::ShowStatus(const QString& text)
+{
+    decodeStatus_->setText(text);
 }
 
 void TfoAssi::SetPrintEntriesEnabled(bool enabled)
@@ -351,6 +401,9 @@ void TfoAssi::Druckereinrichtung1Click()
 {
     QPrintDialog dialog(&printer_, this);
     dialog.exec();
+    // The next page is laid out for the printer chosen.
+    if (preview_)
+        preview_->pbVorschau()->update();
 }
 
 void TfoAssi::ShowWindow(QWidget* window)

@@ -24,6 +24,10 @@ namespace zevo {
 
 class ArchiveTab;
 class CurrentTestsTab;
+class PrintCommands;
+class ReportPreview;
+class TfoHPrint;
+struct PrintResult;
 class KfzCursor;
 class MessungenCursor;
 class ReceptionControl;
@@ -50,6 +54,9 @@ class TfoAssi : public QMainWindow {
     ~TfoAssi() override;
 
     void AttachDialogs(const Dialogs& dialogs);
+    // The report renderer, created after the main window: the preview tab and
+    // the print commands draw through it.
+    void AttachRenderer(TfoHPrint& renderer);
 
     // The language in force (ProgramState) on every window, and the limit set.
     void ApplyLanguage();
@@ -72,11 +79,15 @@ class TfoAssi : public QMainWindow {
     QTimer* Timer2() const { return timer2_; }
     QMenu* PopupMenu1() const { return popupMenu1_; }
     QPrinter& Printer() { return printer_; } // set up by "Druckereinrichtung", used for every print
+    ReportPreview* Preview() const { return preview_; }
+
+    void Numerisch1Click();
 
   signals:
-    // "Sofort Drucken": a received test was shown and decoded for printing;
-    // the report renderer prints it under this job title.
-    void automaticPrintRequested(const QString& jobTitle);
+    // A page was printed under this job title; pdfPath is set when it went
+    // into a PDF file for want of a printer. A received test printed at once
+    // under "Sofort Drucken" sends it too.
+    void pagePrinted(const QString& jobTitle, const QString& pdfPath);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -94,6 +105,8 @@ class TfoAssi : public QMainWindow {
     void TestStored(qint64 id, bool printAtOnce);
     void SpeedButton1Click();
     void Druckereinrichtung1Click();
+    void ReportPrintResult(const PrintResult& result);
+    void ShowStatus(const QString& text);
     static void ShowWindow(QWidget* window);
 
     std::unique_ptr<Ui::TfoAssi> ui_;
@@ -113,6 +126,9 @@ class TfoAssi : public QMainWindow {
     StaleTestCleanup cleanup_;
     QPrinter printer_;
     Dialogs dialogs_;
+    TfoHPrint* renderer_ = nullptr;
+    ReportPreview* preview_ = nullptr;
+    std::unique_ptr<PrintCommands> printCommands_;
     qint64 currentTestId_ = 0; // CurrentTestId: the test shown last from the current-tests grid
     bool shown_ = false;
     bool unstoredTestsKept_ = false; // unstored tests were written to a file at the first close

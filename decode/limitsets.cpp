@@ -90,6 +90,12 @@ const tLimitsRus& RussianLimits(int vehicleType)
     return LimitsRus[std::clamp(vehicleType, 1, RussianClassCount) - 1];
 }
 
+QString RegistrationGroupText(int registrationGroup)
+{
+    return std::clamp(registrationGroup, 1, PolishGroupCount) == 1 ? QStringLiteral("01.07.1999 - ")
+                                                                   : QStringLiteral("- 30.06.1999");
+}
+
 QString PolishName(const tLimitsPL& limits, int sprache)
 {
     return QString::fromUtf8(limits.Name[std::clamp(sprache, 1, 3) - 1]);

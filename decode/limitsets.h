@@ -73,6 +73,10 @@ const tLimitsRus& RussianLimits(int vehicleType);
 // Polish; the column follows the language number, clamped to 1..3).
 QString PolishName(const tLimitsPL& limits, int sprache);
 
+// The first-registration group as the settings dialog and the report name it:
+// 1 "01.07.1999 - ", 2 "- 30.06.1999" (clamped to 1..2).
+QString RegistrationGroupText(int registrationGroup);
+
 // Everything that picks the record in force: the set of the run and the
 // current settings.
 struct LimitChoice {

@@ -15,6 +15,7 @@ struct ReportRecord;
 inline constexpr int BrakeCodeCount = 48;    // block codes 0 .. 47 ("$00" .. "$2F")
 inline constexpr int BrakeLineCount = 21;    // lines 0 .. 20 of a block; line 0 is never written
 inline constexpr int BrakeMaximaCodes = 32;  // ComputeBrakeMaxima covers codes 0 .. 31
+inline constexpr int EmployeeLineCount = 100; // employee text lines 1 .. 100, picked by EmployeeNumber
 
 // The numbers of one brake block line.
 struct BrakeLine {

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace zevo {
 namespace {
@@ -93,5 +96,65 @@ QString FormatDecimal(double value, int decimals)
     text.replace(QLatin1Char('.'), QLatin1Char(','));
     return text;
 }
+
+namespace {
+
+// The one conversion of a printf format: where it starts and where it ends.
+struct Conversion {
+    int begin = -1;
+    int end = -1;  // one past the conversion letter
+};
+
+Conversion FindConversion(const char* format)
+{
+    const std::string_view text(format);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%')
+            continue;
+        if (i + 1 < text.size() && text[i + 1] == '%') {
+            ++i;
+            continue;
+        }
+        std::size_t j = i + 1;
+        while (j < text.size() && std::string_view("-+ #0123456789.").find(text[j]) != std::string_view::npos)
+            ++j;
+        return {static_cast<int>(i), static_cast<int>(std::min(j + 1, text.size()))};
+    }
+    return {};
+}
+
+// printf writes "." whatever the locale; the workshop reads ",". Only the
+// number's own point changes: the literal text around it stays ("%d." is "1.").
+template <typename... Values>
+QString FormatWithComma(const char* format, Values... values)
+{
+    char text[96];
+    const Conversion conversion = FindConversion(format);
+    if (conversion.begin < 0 || sizeof...(Values) != 1) {
+        std::snprintf(text, sizeof text, format, values...);
+        return QString::fromLatin1(text);
+    }
+    const std::string_view whole(format);
+    const std::string spec(whole.substr(conversion.begin, conversion.end - conversion.begin));
+    std::snprintf(text, sizeof text, spec.c_str(), values...);
+    QString number = QString::fromLatin1(text);
+    number.replace(QLatin1Char('.'), QLatin1Char(','));
+    std::string prefix(whole.substr(0, conversion.begin));
+    std::string suffix(whole.substr(conversion.end));
+    // "%%" in the literal parts stands for one "%".
+    for (std::string* part : {&prefix, &suffix}) {
+        for (std::size_t at = part->find("%%"); at != std::string::npos; at = part->find("%%", at + 1))
+            part->erase(at, 1);
+    }
+    return QString::fromLatin1(prefix.c_str()) + number + QString::fromLatin1(suffix.c_str());
+}
+
+}  // namespace
+
+QString FormatC(const char* format, double value) { return FormatWithComma(format, value); }
+
+QString FormatC(const char* format, int value) { return FormatWithComma(format, value); }
+
+QString FormatC(const char* format, int first, int second) { return FormatWithComma(format, first, second); }
 
 }  // namespace zevo

@@ -23,4 +23,11 @@ double RoundHalfEven(double value);
 // value with exactly `decimals` digits after the ",", halves to even.
 QString FormatDecimal(double value, int decimals);
 
+// The report's fixed-width number fields, written as C printf formats with
+// one conversion ("%3.0f", "%4.2f", "%5.0f N", " %2d -%3d" takes two ints),
+// with "," as the decimal separator: FormatC("%4.2f", 0.95) is "0,95".
+QString FormatC(const char* format, double value);
+QString FormatC(const char* format, int value);
+QString FormatC(const char* format, int first, int second);
+
 }  // namespace zevo

@@ -3,6 +3,7 @@
 // length is fixed by the type. There is no length field and no checksum, so the
 // type byte alone tells where the next frame starts.
 
+#include <QByteArrayView>
 #include <QtGlobal>
 
 namespace zevo {
@@ -25,6 +26,16 @@ inline constexpr int PrintLinePayload = 16;   // bytes of a type-5 payload
 inline constexpr int OptionsPayload = 128;    // bytes of a type-6 payload
 inline constexpr int CurveFrameSamples = 510; // sample bytes of a type-165 frame
 inline constexpr int StatusFrameLength = 10;
+
+// How the print-data text holds the frames that are no print lines: a type-231
+// frame as "$" and its code in two upper-case hex digits, a type-6 frame as
+// the line " Optionen ".
+inline bool IsBlockCodeLine(QByteArrayView line)
+{
+    auto upperHex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); };
+    return line.size() == 3 && line[0] == '$' && upperHex(line[1]) && upperHex(line[2]);
+}
+inline constexpr char OptionsLine[] = " Optionen ";
 
 // Length of a frame of this type, both header bytes included; 0 for a byte
 // that is no frame type.

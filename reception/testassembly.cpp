@@ -50,27 +50,80 @@ TestAssembly::TestAssembly(ReceptionHooks hooks) : m_hooks(std::move(hooks))
         m_hooks.clock = [] { return QDateTime::currentDateTime(); };
 }
 
-void TestAssembly::StorePrintLine(const uchar* frame)
-{
-    ++m_printLineCount;
-    // The line is the payload's bytes as printed (Windows-1252), up to the first 0 byte.
-    const char* payload = reinterpret_cast<const char*>(frame + 2);
-    const QByteArrayView line(payload, static_cast<qsizetype>(strnlen(payload, PrintLinePayload)));
-    AppendLine(m_druckdaten, line);
+// ---- PrintLineFields ----
 
+void PrintLineFields::Clear()
+{
+    m_orderNumber.clear();
+    m_lineCount = 0;
+    m_vehicleBlockActive = false;
+    m_vehicleBlockStart = 0;
+    for (QByteArray& line : m_vehicleLines)
+        line.clear();
+}
+
+void PrintLineFields::Take(QByteArrayView line)
+{
+    ++m_lineCount;
     if (line.startsWith("AUFTRAG"))
         m_orderNumber = Columns(line, 9, 20).toByteArray();
 
     // Checked before the "FAHRZ.TYP" test below, so that line itself is never
     // kept and a second one starts the numbering again.
-    const int index = m_printLineCount - m_vehicleBlockStart;
+    const int index = m_lineCount - m_vehicleBlockStart;
     if (m_vehicleBlockActive && index >= 1 && index <= 10)
         m_vehicleLines[index - 1] = line.first(qMin<qsizetype>(line.size(), 16)).toByteArray();
 
     if (line.startsWith("FAHRZ.TYP")) {
         m_vehicleBlockActive = true;
-        m_vehicleBlockStart = m_printLineCount;
+        m_vehicleBlockStart = m_lineCount;
     }
+}
+
+void PrintLineFields::FillRow(MessungRow& row, int currentYear) const
+{
+    const QByteArrayView line4 = m_vehicleLines[3];
+    const QByteArrayView line8 = m_vehicleLines[7];
+    const QByteArrayView line9 = m_vehicleLines[8];
+    row.Kennzeichen = FromCp1252(TrimBlanks(line8));
+    row.AuftragsNr = FromCp1252(m_orderNumber);
+    // A mileage that is no number is stored as no value; the test itself is kept.
+    row.Km = ParseDecimal(TrimBlanks(Columns(line4, 4, 13)));
+    row.HU = TestAssembly::InspectionDate(line9, 11, 13, currentYear);
+    row.AU = TestAssembly::InspectionDate(line9, 14, 16, currentYear);
+}
+
+MessungRow RowFieldsOfPrintData(QByteArrayView printData, int currentYear)
+{
+    PrintLineFields fields;
+    qsizetype from = 0;
+    while (from < printData.size()) {
+        qsizetype end = printData.indexOf(QByteArrayView("\r\n"), from);
+        if (end < 0)
+            end = printData.size();
+        QByteArrayView line = printData.sliced(from, end - from);
+        from = end + 2;
+        if (IsBlockCodeLine(line) || line == QByteArrayView(OptionsLine))
+            continue;
+        line = line.first(qMin<qsizetype>(line.size(), PrintLinePayload));
+        if (const qsizetype zero = line.indexOf('\0'); zero >= 0)
+            line = line.first(zero);
+        fields.Take(line);
+    }
+    MessungRow row;
+    fields.FillRow(row, currentYear);
+    return row;
+}
+
+// ---- TestAssembly ----
+
+void TestAssembly::StorePrintLine(const uchar* frame)
+{
+    // The line is the payload's bytes as printed (Windows-1252), up to the first 0 byte.
+    const char* payload = reinterpret_cast<const char*>(frame + 2);
+    const QByteArrayView line(payload, static_cast<qsizetype>(strnlen(payload, PrintLinePayload)));
+    AppendLine(m_druckdaten, line);
+    m_fields.Take(line);
 }
 
 void TestAssembly::StoreBlockCode(const uchar* frame)
@@ -79,7 +132,7 @@ void TestAssembly::StoreBlockCode(const uchar* frame)
     AppendLine(m_druckdaten, QByteArrayView(code.data(), code.size()));
 }
 
-void TestAssembly::StoreOptionsLine(const uchar*) { AppendLine(m_druckdaten, " Optionen "); }
+void TestAssembly::StoreOptionsLine(const uchar*) { AppendLine(m_druckdaten, OptionsLine); }
 
 void TestAssembly::StoreCurveBlock(const uchar* frame)
 {
@@ -105,9 +158,8 @@ void TestAssembly::FinishTest(const uchar*)
 {
     // A test stand that stops after a few lines has not reported a test; what
     // came so far stays and belongs to the next one.
-    if (m_printLineCount <= 8)
+    if (m_fields.LineCount() <= 8)
         return;
-    m_printLineCount = 0;
     m_pending.push_back(CollectedRow());
     ResetTestData();
     RetryPending();
@@ -118,19 +170,10 @@ void TestAssembly::DropFrame(const uchar*) {}
 MessungRow TestAssembly::CollectedRow() const
 {
     const QDateTime now = m_hooks.clock();
-    const QByteArrayView line4 = m_vehicleLines[3];
-    const QByteArrayView line8 = m_vehicleLines[7];
-    const QByteArrayView line9 = m_vehicleLines[8];
-
     MessungRow row;
-    row.Kennzeichen = FromCp1252(TrimBlanks(line8));
+    m_fields.FillRow(row, now.date().year());
     row.Datum = now.date();
     row.Uhrzeit = now.time();
-    row.AuftragsNr = FromCp1252(m_orderNumber);
-    // A mileage that is no number is stored as no value; the test itself is kept.
-    row.Km = ParseDecimal(TrimBlanks(Columns(line4, 4, 13)));
-    row.HU = InspectionDate(line9, 11, 13, now.date().year());
-    row.AU = InspectionDate(line9, 14, 16, now.date().year());
     row.Bearbeitet = QStringLiteral("n");
     row.Druckdaten = m_druckdaten;
     row.Grafikdaten = m_grafikdaten;
@@ -160,12 +203,7 @@ bool TestAssembly::RetryPending()
 
 void TestAssembly::ResetTestData()
 {
-    m_orderNumber.clear();
-    m_printLineCount = 0;
-    m_vehicleBlockActive = false;
-    m_vehicleBlockStart = 0;
-    for (QByteArray& line : m_vehicleLines)
-        line.clear();
+    m_fields.Clear();
     m_druckdaten.clear();
     m_grafikdaten.clear();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Collects the frames of one vehicle test into the print-data and curve-data
 // texts, picks registration, mileage, inspection dates and order number out of
-// fixed report lines, and stores the finished test as a new untouched row.
+// fixed report lines (PrintLineFields), and stores the finished test as a new
+// untouched row.
 // Storing goes through a callback (one database transaction per row); a test
 // that could not be stored waits in a queue and is retried before the next one,
 // so nothing received is lost.
@@ -39,6 +40,40 @@ struct ReceptionHooks {
     const Einstellungen* settings = nullptr;
 };
 
+// The fields of a stored row that the test stand's print lines carry: the
+// order number from the line "AUFTRAG", and registration, mileage and
+// inspection dates from the 10 lines after "FAHRZ.TYP". Reception hands it
+// every print line as it arrives; RowFieldsOfPrintData the lines of a stored
+// print-data text.
+class PrintLineFields {
+public:
+    void Clear();
+
+    // The next print line, as its frame carried it (at most 16 bytes).
+    void Take(QByteArrayView line);
+
+    int LineCount() const { return m_lineCount; }  // print lines taken since Clear()
+    const QByteArray& OrderNumber() const { return m_orderNumber; }
+    const QByteArray& VehicleLine(int index) const { return m_vehicleLines[index - 1]; }  // 1..10
+
+    // Kennzeichen, AuftragsNr, Km, HU and AU of the row; the inspection dates
+    // take the first three digits of their year from currentYear.
+    void FillRow(MessungRow& row, int currentYear) const;
+
+private:
+    int m_lineCount = 0;
+    bool m_vehicleBlockActive = false;
+    int m_vehicleBlockStart = 0;
+    std::array<QByteArray, 10> m_vehicleLines;  // the 10 lines after "FAHRZ.TYP"
+    QByteArray m_orderNumber;
+};
+
+// Kennzeichen, AuftragsNr, Km, HU and AU as reception would store them had the
+// test stand sent this print-data text (CR LF lines): block codes "$XX" and
+// " Optionen " are no print lines, and a print line ends where its frame
+// would end it (16 bytes, or a 0 byte before).
+MessungRow RowFieldsOfPrintData(QByteArrayView printData, int currentYear);
+
 class TestAssembly {
 public:
     explicit TestAssembly(ReceptionHooks hooks);
@@ -57,9 +92,9 @@ public:
 
     const QByteArray& Druckdaten() const { return m_druckdaten; }
     const QByteArray& Grafikdaten() const { return m_grafikdaten; }
-    int PrintLineCount() const { return m_printLineCount; }
-    const QByteArray& OrderNumber() const { return m_orderNumber; }
-    const QByteArray& VehicleLine(int index) const { return m_vehicleLines[index - 1]; }  // 1..10
+    int PrintLineCount() const { return m_fields.LineCount(); }
+    const QByteArray& OrderNumber() const { return m_fields.OrderNumber(); }
+    const QByteArray& VehicleLine(int index) const { return m_fields.VehicleLine(index); }  // 1..10
     const CurveData& Curves() const { return m_curveData; }
     qsizetype PendingCount() const { return static_cast<qsizetype>(m_pending.size()); }
     const std::deque<MessungRow>& Pending() const { return m_pending; }  // oldest first
@@ -81,11 +116,7 @@ private:
 
     QByteArray m_druckdaten;   // print-data text being collected, CR LF lines
     QByteArray m_grafikdaten;  // curve-data text being collected, 33-line blocks
-    int m_printLineCount = 0;  // print lines since the last stored test
-    bool m_vehicleBlockActive = false;
-    int m_vehicleBlockStart = 0;
-    std::array<QByteArray, 10> m_vehicleLines;  // the 10 lines after "FAHRZ.TYP"
-    QByteArray m_orderNumber;
+    PrintLineFields m_fields;  // counts the print lines since the last stored test
     CurveData m_curveData;     // curves of the test being received, not the one on display
     CurveChannel m_blockValues{};  // one block's values, before it goes into the table
     std::deque<MessungRow> m_pending;  // finished tests not yet stored

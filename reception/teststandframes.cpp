@@ -28,12 +28,6 @@ int HexValue(char c)
     return -1;
 }
 
-bool IsBlockCode(QByteArrayView line)
-{
-    auto upperHex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); };
-    return line.size() == 3 && line[0] == '$' && upperHex(line[1]) && upperHex(line[2]);
-}
-
 // CR LF lines; a last line without CR LF still counts.
 std::vector<QByteArrayView> SplitLines(QByteArrayView text)
 {
@@ -68,9 +62,9 @@ QString EncodePrintData(QByteArrayView text, QByteArray& out)
             return PrintError(i, QStringLiteral("%1 bytes, but a print line holds at most 16").arg(line.size()));
         if (line.contains('\0'))
             return PrintError(i, QStringLiteral("a 0 byte would end the line there"));
-        if (IsBlockCode(line))
+        if (IsBlockCodeLine(line))
             out += BlockCodeFrame(quint8(HexValue(line[1]) * 16 + HexValue(line[2])));
-        else if (line == QByteArrayView(" Optionen "))
+        else if (line == QByteArrayView(OptionsLine))
             out += OptionsFrame();
         else
             out += PrintLineFrame(line);

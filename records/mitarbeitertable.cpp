@@ -12,7 +12,13 @@ DbResult<QStringList> ReadEmployeeLines(const QSqlDatabase& db, int maxLines)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT Text FROM Mitarbeiter ORDER BY Id LIMIT :count"));
+    // rowid is the Id of the program's own table (INTEGER PRIMARY KEY), and
+    // the table order of a table Mitarbeiter that has no Id.
+    // A statement SQLite refuses (no such table or column) fails at prepare;
+    // its error says why, where exec would only miss the bound value.
+    if (!query.prepare(QStringLiteral("SELECT Text FROM Mitarbeiter ORDER BY rowid LIMIT :count")))
+        return DbResult<QStringList>::Failure(
+            ErrorText(QStringLiteral("The employee lines cannot be read"), query.lastError()));
     query.bindValue(QStringLiteral(":count"), qMax(0, maxLines));
     if (!query.exec())
         return DbResult<QStringList>::Failure(

@@ -8,7 +8,9 @@
 
 namespace zevo {
 
-// The first maxLines lines in table order, each cut to 81 characters.
+// The first maxLines lines in table order (rowid order), each cut to 81
+// characters. Reads only the column Text: any table Mitarbeiter with that
+// column will do.
 DbResult<QStringList> ReadEmployeeLines(const QSqlDatabase& db, int maxLines);
 
 // Replaces all lines by these, in this order, each cut to 81 characters, in

@@ -11,5 +11,6 @@ int RunReplay(const QStringList& args);
 int RunListen(const QStringList& args);
 int RunSend(const QStringList& args);
 int RunDecode(const QStringList& args);
+int RunRender(const QStringList& args);  // needs a QGuiApplication
 
 }  // namespace zevo::tool

@@ -1,13 +1,17 @@
 // zevo-tool: the command-line companion of the ZEVO Assistant. It turns test
 // texts into the byte stream a test stand sends, replays recorded captures
 // through the program's own reception, listens on a real port, plays a
-// capture into a port like a test stand would, and decodes stored tests.
+// capture into a port like a test stand would, decodes stored tests and draws
+// their report pages.
 
 #include "tools/commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -15,6 +19,7 @@ struct Command {
     const char* name;
     int (*run)(const QStringList& args);
     const char* usage;
+    bool drawsPages = false;  // wants a QGuiApplication (fonts, painting)
 };
 
 const Command Commands[] = {
@@ -23,6 +28,7 @@ const Command Commands[] = {
     {"listen", zevo::tool::RunListen, "listen [PORT] --db FILE [--capture RAW]  receive and store tests until stopped"},
     {"send", zevo::tool::RunSend, "send (PORT | --pty-link NAME) FILE... [--rate BYTES_PER_SECOND] [--pause SECONDS]  play captures into a port"},
     {"decode", zevo::tool::RunDecode, "decode PRINTDATA [--curves CURVEDATA] [--language 1|2|3] [--limit-set eu|pl|rus] [--vehicle-type 1..6] [--registration-group 1|2] [--plates 2|4]  decoded test as JSON"},
+    {"render", zevo::tool::RunRender, "render PRINTDATA [decode options] [--params PARAMS_INI] [--db ZEVODB] [--date DD.MM.YYYY] [--time HH:MM:SS] --page numeric [--dpi N] (--pdf OUT | --png OUT)  report page as PDF or PNG", true},
 };
 
 int Usage()
@@ -34,18 +40,31 @@ int Usage()
     return 2;
 }
 
+const Command* FindCommand(const char* name)
+{
+    for (const Command& command : Commands) {
+        if (std::strcmp(name, command.name) == 0)
+            return &command;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    if (args.isEmpty())
-        return Usage();
-    const QString name = args.takeFirst();
-    for (const Command& command : Commands) {
-        if (name == QLatin1String(command.name))
-            return command.run(args);
+    const Command* command = argc > 1 ? FindCommand(argv[1]) : nullptr;
+    // Drawing needs a GUI application; without a display it runs offscreen.
+    // The platform must be chosen before the application object exists.
+    std::unique_ptr<QCoreApplication> app;
+    if (command && command->drawsPages) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    return Usage();
+    if (!command)
+        return Usage();
+    return command->run(app->arguments().mid(2));
 }

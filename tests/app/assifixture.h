@@ -14,6 +14,8 @@
 #include "lang/einstellungen.h"
 #include "records/kfztable.h"
 #include "records/messungentable.h"
+#include "report/hprint.h"
+#include "report/printjob.h"
 #include "tests/app/dialogtest.h"
 
 #include <QAbstractItemView>
@@ -51,6 +53,7 @@ class AssiTest : public ::testing::Test {
         company.reset();
         settings.reset();
         assi.reset();
+        renderer.reset();
         db = QSqlDatabase();
         CloseDatabase(Connection);
         QDir::setCurrent(previousFolder);
@@ -63,7 +66,14 @@ class AssiTest : public ::testing::Test {
         settings = std::make_unique<TfoGrundeinstellung>(state, assi.get(), dir.filePath(SettingsFileName));
         company = std::make_unique<TfoFirma>(state, assi.get());
         search = std::make_unique<TfoSuchenKFZ>(db, assi.get());
+        renderer = std::make_unique<TfoHPrint>(ReportSources{state.report, state.result, state.curves, state.settings,
+                                                             state.limitSet, state.GravityFactor, state.EmployeeLines,
+                                                             state.SmoothCurves},
+                                               QStringLiteral(ZEVO_PICTOGRAM_DIR));
         LoadCompanyFile(state);
+        assi->AttachRenderer(*renderer);
+        // Whatever printers this machine has, a test prints into PDF files.
+        ConfigurePdfPrinter(assi->Printer(), DefaultPdfDpi);
         employees = std::make_unique<TfoMitarbeiter>(state, db, assi.get());
         assi->AttachDialogs({settings.get(), company.get(), search.get(), employees.get()});
         QObject::connect(settings.get(), &TfoGrundeinstellung::settingsApplied, assi.get(), &TfoAssi::SettingsApplied);
@@ -155,6 +165,7 @@ class AssiTest : public ::testing::Test {
     QDateTime now{QDate(2026, 5, 10), QTime(9, 0)};
     ProgramState state;
     std::unique_ptr<TfoAssi> assi;
+    std::unique_ptr<TfoHPrint> renderer;
     std::unique_ptr<TfoGrundeinstellung> settings;
     std::unique_ptr<TfoFirma> company;
     std::unique_ptr<TfoSuchenKFZ> search;

@@ -3,6 +3,7 @@
 
 #include "app/mainwindowtexts.h"
 #include "app/receptioncontrol.h"
+#include "app/reportpreview.h"
 #include "reception/teststandframes.h"
 #include "tests/app/assifixture.h"
 #include "tests/support/ptypair.h"
@@ -12,6 +13,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -77,6 +81,34 @@ TEST_F(AssiTest, StartShowsTheNewestUntouchedTest)
     EXPECT_EQ(EditText("EditKennzeichen"), "AB-C 2");
 }
 
+TEST_F(AssiTest, PreviewShowsThePrintedPageAndFollowsPrinterAndScrollBar)
+{
+    StoreTest("   ", now.date(), "n", {}, {}, {}, TestData("car.txt"), TestData("car.curves.txt"));
+    Start();
+    auto& tabs = Part<QTabWidget>(*assi, "PageControl1");
+    tabs.setCurrentWidget(&Part<QWidget>(*assi, "TabSheet2"));
+    auto& box = Part<QWidget>(*assi, "pbVorschau");
+    (void)box.grab();  // paints: the car's report runs onto a second page
+    EXPECT_EQ(box.size(), TfoHPrint::PreviewSize(PdfPrinterPage(600), 2));
+    EXPECT_FALSE(state.SmoothCurves);  // smoothed once, by that painting
+
+    Part<QScrollBar>(*assi, "sbVorschau").setValue(10);
+    EXPECT_EQ(assi->Preview()->pbVorschau()->ScrollOffset(), 200);
+
+    // Another paper in the printer set-up: the next painting is laid out for it.
+    assi->Printer().setPageSize(QPageSize(QPageSize::Letter));
+    (void)box.grab();
+    EXPECT_EQ(box.width(), TfoHPrint::PreviewSize(PrinterPageOf(assi->Printer())).width());
+    EXPECT_NE(box.width(), TfoHPrint::PreviewSize(PdfPrinterPage(600)).width());
+
+    // A blank registration prints as "ZEVO Test".
+    QSignalSpy printed(assi.get(), &TfoAssi::pagePrinted);
+    assi->Numerisch1Click();
+    ASSERT_EQ(printed.count(), 1);
+    EXPECT_EQ(printed[0][0].toString(), "ZEVO Test");
+    EXPECT_TRUE(QFile::exists(printed[0][1].toString()));
+}
+
 // Reception through a pseudo-terminal linked as COM1 in the working folder,
 // with both print settings.
 class ReceptionTest : public AssiTest, public ::testing::WithParamInterface<int> {
@@ -117,7 +149,7 @@ TEST_P(ReceptionTest, AReceivedTestIsStoredAndListedAtOnce)
     const int printMode = GetParam();
     StartOnPty(printMode);
     EXPECT_TRUE(LabelText("laPortStatus").startsWith("Receiving on COM1:"));
-    QSignalSpy printRequests(assi.get(), &TfoAssi::automaticPrintRequested);
+    QSignalSpy printRequests(assi.get(), &TfoAssi::pagePrinted);
 
     Send("car.txt", "car.curves.txt");
     ASSERT_TRUE(WaitForRows(1));
@@ -141,6 +173,11 @@ TEST_P(ReceptionTest, AReceivedTestIsStoredAndListedAtOnce)
         EXPECT_TRUE(PrintEntriesEnabled(*assi));
         ASSERT_EQ(printRequests.count(), 1);
         EXPECT_EQ(printRequests[0][0].toString(), "B-ZE 1234");
+        // No printer here: the page is a PDF file in "Ausdrucke", and the status line says where.
+        const QString pdf = printRequests[0][1].toString();
+        EXPECT_TRUE(pdf.startsWith(dir.filePath("Ausdrucke/"))) << pdf.toStdString();
+        EXPECT_TRUE(QFileInfo(pdf).size() > 1000);
+        EXPECT_TRUE(LabelText("laDecodeStatus").contains(QFileInfo(pdf).fileName()));
         EXPECT_TRUE(Vehicle("B-ZE 1234").has_value());
     } else {
         // On request only: the test on display does not change.

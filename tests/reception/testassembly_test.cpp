@@ -1,5 +1,6 @@
 #include "tests/reception/receptionharness.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace zevo {
@@ -60,6 +61,40 @@ TEST(Assembly, RowFieldsComeFromTheTenLinesAfterFahrzTyp)
     // A test without "FAHRZ.TYP" keeps nothing of the one before.
     EXPECT_TRUE(h.rows[2].Kennzeichen.isEmpty() && h.rows[2].AuftragsNr.isEmpty());
     EXPECT_EQ(h.stored, (std::vector<std::pair<qint64, bool>>{{101, true}, {102, false}, {103, false}}));
+}
+
+// zevo-tool takes these fields from the stored text: they must be the ones
+// reception stored when the same text arrived, block codes and options lines
+// in the vehicle lines and a golden test alike.
+TEST(Assembly, RowFieldsOfTheStoredTextAreThoseReceptionStored)
+{
+    QByteArray mixed;
+    for (const QByteArray line : {"AUFTRAG 0815", "FAHRZ.TYP", "P K W", "HERST.: VW", "TYP: GOLF"})
+        mixed += PrintLineFrame(line);
+    mixed += BlockCodeFrame(0x20) + OptionsFrame();
+    for (const QByteArray line : {"KM:  87654", "5", "6", "7", " HH-ZE 42", "HU/AU:    056077", "10"})
+        mixed += PrintLineFrame(line);
+    QFile golden(QStringLiteral(ZEVO_TEST_DATA "/decode/car.txt"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    const TestStandStream car = EncodeTestStandStream(golden.readAll());
+    ASSERT_TRUE(car.error.isEmpty()) << car.error.toStdString();
+
+    ReceptionHarness h;
+    h.Feed(Status2() + mixed + End + car.bytes);
+    ASSERT_EQ(h.rows.size(), 2u);
+    for (const MessungRow& stored : h.rows) {
+        const MessungRow fields = RowFieldsOfPrintData(stored.Druckdaten, 2026);
+        EXPECT_EQ(fields.Kennzeichen, stored.Kennzeichen);
+        EXPECT_EQ(fields.AuftragsNr, stored.AuftragsNr);
+        EXPECT_EQ(fields.Km, stored.Km);
+        EXPECT_EQ(fields.HU, stored.HU);
+        EXPECT_EQ(fields.AU, stored.AU);
+    }
+    EXPECT_EQ(h.rows[0].Kennzeichen, QStringLiteral("HH-ZE 42"));
+    EXPECT_EQ(h.rows[0].HU, QStringLiteral("05.2026"));
+    // A line longer than a print frame is read as far as the frame would carry it.
+    const MessungRow cut = RowFieldsOfPrintData("AUFTRAG 12345678901\r\n", 2026);
+    EXPECT_EQ(cut.AuftragsNr, QStringLiteral("12345678"));
 }
 
 TEST(Assembly, BlockCodesOptionsAndCurveBlocksBecomeTextLines)

@@ -1,21 +1,41 @@
 // zevo-tool as a user runs it: a real process, real files, a real SQLite
-// database and a real pseudo-terminal standing in for the serial line.
+// database and a real pseudo-terminal standing in for the serial line; the
+// pages it draws read back from the PDF with poppler.
 
+#include "decode/decodecontext.h"
+#include "decode/decoder.h"
+#include "decode/reportrecord.h"
+#include "decode/testresult.h"
+#include "graphics/curvedata.h"
+#include "lang/cp1252.h"
+#include "lang/einstellungen.h"
 #include "records/database.h"
 #include "records/messungentable.h"
 #include "reception/teststandframes.h"
+#include "report/hprint.h"
+#include "report/printjob.h"
 #include "tests/support/ptypair.h"
+#include "tests/support/recordingpaintdevice.h"
+#include "tests/tools/pdfreadback.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QSerialPort>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QThread>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <array>
 #include <csignal>
+#include <memory>
 
 namespace zevo {
 namespace {
@@ -42,11 +62,20 @@ struct ToolRun {
 
 class ZevoToolTest : public ::testing::Test {
 protected:
-    ToolRun Run(const QStringList& args, int timeoutMs = 30000)
+    ToolRun Run(const QStringList& args, int timeoutMs = 30000, const QString& tool = QStringLiteral(ZEVO_TOOL_PATH))
     {
         QProcess process;
         process.setWorkingDirectory(dir.path());
-        process.start(QStringLiteral(ZEVO_TOOL_PATH), args);
+        // No display and no platform chosen: zevo-tool picks its own. Without
+        // a runtime folder (a container, root) Qt's GUI start-up says so on
+        // stderr, where the tests count zevo-tool's own lines.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(QLatin1String(name));
+        if (!env.contains(QStringLiteral("XDG_RUNTIME_DIR")))
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
+        process.setProcessEnvironment(env);
+        process.start(tool, args);
         process.waitForFinished(timeoutMs);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
                 process.readAllStandardError()};
@@ -75,6 +104,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    QTemporaryDir runtimeDir;
 };
 
 class RoundTripTest : public ZevoToolTest, public ::testing::WithParamInterface<bool> {};
@@ -236,6 +266,211 @@ TEST_F(ZevoToolTest, ListenStoresWhatArrivesAndRecordsTheCapture)
     const MessungRow row = OnlyStoredTest(Path("live.sqlite"));
     EXPECT_EQ(row.Druckdaten, ReadFile(Data("decode/car.txt")));
     EXPECT_EQ(row.Grafikdaten, ReadFile(Data("decode/car.curves.txt")));
+}
+
+
+// ---- zevo-tool render ----
+
+constexpr double PdfMarginPt = LaserPrinterMarginMm / 25.4 * 72;  // 18 pt
+
+// A company file and, as the employee lines, a database of another program:
+// a table Mitarbeiter with a field Text only, read in table order.
+class RenderTest : public ZevoToolTest {
+protected:
+    void SetUp() override
+    {
+        company.SetLineA(0, ToCp1252(QStringLiteral("Müller Bremsendienst")));
+        company.SetLineA(4, "Meisterbetrieb");
+        QFile params(Path("Params.ini"));
+        ASSERT_TRUE(params.open(QIODevice::WriteOnly));
+        params.write(ReportRecordBytes(company));
+        params.close();
+        WriteEmployeeFile(Path("mitarbeiter.sqlite"), QStringLiteral("CREATE TABLE Mitarbeiter (Text TEXT)"),
+                          employees);
+    }
+
+    static void WriteEmployeeFile(const QString& path, const QString& create, const QStringList& lines)
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("rendertest"));
+            db.setDatabaseName(path);
+            ASSERT_TRUE(db.open());
+            QSqlQuery query(db);
+            ASSERT_TRUE(query.exec(create));
+            for (const QString& line : lines) {
+                query.prepare(QStringLiteral("INSERT INTO Mitarbeiter (Text) VALUES (?)"));
+                query.addBindValue(line);
+                EXPECT_TRUE(query.exec());
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("rendertest"));
+    }
+
+    QStringList RenderArgs(const char* test, const QStringList& more) const
+    {
+        return QStringList{"render", Data(test), "--params", Path("Params.ini"), "--db", Path("mitarbeiter.sqlite"),
+                           "--date", "06.12.2026", "--time", "14:03:59", "--page", "numeric"} +
+               more;
+    }
+
+    // The page as the renderer lays it out on a 600-dpi A4 page of the PDF,
+    // recorded in device pixels: what zevo-tool render draws for the golden
+    // test, from the same records (the header lines do not move anything).
+    std::unique_ptr<test::RecordingPaintDevice> FramePage(const char* test)
+    {
+        Settings settings;
+        settings.Sprache = 1;
+        settings.einstellungen.Field[VehicleTypeField] = 1;
+        settings.einstellungen.Field[RegistrationGroup] = 1;
+        settings.einstellungen.Field[Plates] = 2;
+        const LimitSet limitSet = LimitSetFromTextTable();
+        TestResult result;
+        ReportRecord report = company;
+        CurveData curves;
+        DecodeContext context(settings, limitSet, result, report, curves);
+        ShowTestDecode(ReadFile(Data(test)), {}, context);
+        std::array<QString, EmployeeLineCount> lines;
+        for (int i = 0; i < employees.size(); ++i)
+            lines[size_t(i)] = employees[i];
+        const double gravity = context.gravityFactor;
+        bool smooth = false;
+        TfoHPrint renderer(ReportSources{report, result, curves, settings, limitSet, gravity, lines, smooth},
+                           QFileInfo(QStringLiteral(ZEVO_TOOL_PATH)).absolutePath());
+        const PrinterPage page = PdfPrinterPage(600);
+        auto device = std::make_unique<test::RecordingPaintDevice>(600, 600, page.PageWidth, page.PageHeight);
+        QPainter painter(device.get());
+        renderer.RenderPage(painter, page, false, 0, NumericPageKind);
+        return device;
+    }
+
+    ReportRecord company = EmptyReportRecord();
+    // The motorcycle test names employee 3; sorted, another line would be third.
+    const QStringList employees = {QStringLiteral("Zweigstelle Nord"), QStringLiteral("Annahme: Frau Berger"),
+                                   QStringLiteral("Geprüft von Meister Eder")};
+};
+
+// The device pixels of the frame at 600 dpi, shifted by the page margins,
+// are where a viewer finds the texts on the paper: the company line from the
+// company file, the braking-ratio row and the employee line from the
+// database. The header lines carry what reception takes from the print data.
+TEST_F(RenderTest, PdfTextsStandWhereTheFramePutsThemOnAnA4Page)
+{
+    const QByteArray employeeFile = ReadFile(Path("mitarbeiter.sqlite"));
+    const ToolRun run = Run(RenderArgs("decode/motorcycle.txt", {"--pdf", Path("page.pdf")}));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_EQ(ReadFile(Path("mitarbeiter.sqlite")), employeeFile);  // opened read-only
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.part"}, QDir::Files | QDir::Hidden), QStringList());
+
+    EXPECT_EQ(testing::PdfInfoField(Path("page.pdf"), "Page size"), "595 x 842 pts (A4)");
+    EXPECT_EQ(testing::PdfInfoField(Path("page.pdf"), "Title"), "M-ZE 77");
+    const std::vector<testing::PdfWord> words = testing::PdfWords(Path("page.pdf"));
+    ASSERT_FALSE(words.empty()) << "pdftotext (poppler-utils) found no text";
+    ASSERT_EQ(words.back().page, 1) << "the test needs a report of one page";
+
+    const auto frame = FramePage("decode/motorcycle.txt");
+    const struct {
+        const char* item;  // as the frame draws it
+        const char* word;  // its first word in the PDF
+    } texts[] = {
+        {"Müller Bremsendienst", "Müller"},
+        {"Gesamtbremskraft", "Gesamtbremskraft"},
+        {"Geprüft von Meister Eder", "Geprüft"},
+    };
+    for (const auto& text : texts) {
+        SCOPED_TRACE(text.item);
+        const test::RecordedText* drawn = frame->FindText(QString::fromUtf8(text.item));
+        ASSERT_NE(drawn, nullptr) << frame->AllTexts().join(" | ").toStdString();
+        const testing::PdfWord* read = testing::FindWord(words, QString::fromUtf8(text.word));
+        ASSERT_NE(read, nullptr);
+        EXPECT_NEAR(read->box.left(), PdfMarginPt + drawn->topLeft.x() * 72 / 600, 1.0);
+        EXPECT_NEAR(read->box.top(), PdfMarginPt + drawn->topLeft.y() * 72 / 600, 1.0);
+    }
+
+    // Order number, registration and the inspection dates of the vehicle
+    // lines; date and time of the options, whose year gives the century.
+    for (const char* word : {"4712", "M-ZE", "23456", "09.2027", "09.2028", "06.12.26", "14:03:59"})
+        EXPECT_NE(testing::FindWord(words, word), nullptr) << word;
+}
+
+// The preview form: the size of the preview of the PDF's A4 page, drawn.
+// Without the pictogram folders beside the tool each missing pictogram is
+// told once, also when a long report is drawn a second time for its height.
+TEST_F(RenderTest, PngIsThePreviewAndMissingPictogramsAreToldOnce)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("bin"));
+    const QString tool = Path("bin/zevo-tool");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZEVO_TOOL_PATH), tool));
+    QStringList args = RenderArgs("decode/car.txt", {"--png", Path("page.png")});
+    args << "--curves" << Data("decode/car.curves.txt");
+    const ToolRun run = Run(args, 30000, tool);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    const QImage image(Path("page.png"));
+    ASSERT_FALSE(image.isNull());
+    const QSize onePage = TfoHPrint::PreviewSize(PdfPrinterPage(600));
+    EXPECT_EQ(image.width(), onePage.width());
+    EXPECT_GE(image.height(), onePage.height());
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+    int dark = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 1000);
+
+    const QStringList told = QString::fromUtf8(run.err).split('\n', Qt::SkipEmptyParts);
+    EXPECT_FALSE(told.isEmpty());
+    EXPECT_EQ(QSet<QString>(told.begin(), told.end()).size(), told.size()) << run.err.toStdString();
+    for (const QString& line : told)
+        EXPECT_TRUE(line.startsWith("zevo-tool: Pictogram ")) << line.toStdString();
+}
+
+TEST_F(RenderTest, RefusedInputIsOneLineExitTwoAndWritesNothing)
+{
+    QFile shortParams(Path("short.ini"));
+    ASSERT_TRUE(shortParams.open(QIODevice::WriteOnly));
+    shortParams.write(QByteArray(ReportRecordSize - 1, '\0'));
+    shortParams.close();
+    WriteEmployeeFile(Path("other.sqlite"), QStringLiteral("CREATE TABLE Mitarbeiter (Name TEXT, Text TEXT)"), {});
+    {
+        // A database without the table.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("notable"));
+        db.setDatabaseName(Path("notable.sqlite"));
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE Kfz (Kennzeichen TEXT)")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("notable"));
+    const QByteArray noTable = ReadFile(Path("notable.sqlite"));
+
+    const QString out = Path("out.pdf");
+    const QStringList base = {"render", Data("decode/car.txt"), "--page", "numeric"};
+    const QStringList cases[] = {
+        base + QStringList{"--params", shortParams.fileName(), "--pdf", out},
+        base + QStringList{"--db", Path("notable.sqlite"), "--pdf", out},
+        base + QStringList{"--db", Path("missing.sqlite"), "--pdf", out},
+        {"render", Data("decode/car.txt"), "--page", "bars", "--pdf", out},
+        {"render", Data("decode/car.txt"), "--pdf", out},
+        base + QStringList{"--dpi", "71", "--pdf", out},
+        base + QStringList{"--pdf", out, "--png", Path("out.png")},
+        base + QStringList{"--date", "31.02.2026", "--pdf", out},
+        base + QStringList{"--pdf", Path("no-such-folder/out.pdf")},
+    };
+    for (const QStringList& args : cases) {
+        const ToolRun run = Run(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith("zevo-tool: ")) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(out));
+    EXPECT_FALSE(QFileInfo::exists(Path("missing.sqlite")));
+    EXPECT_EQ(ReadFile(Path("notable.sqlite")), noTable);
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.part"}, QDir::Files | QDir::Hidden), QStringList());
+
+    // A table Mitarbeiter of other columns is fine as long as it has Text.
+    EXPECT_EQ(Run(base + QStringList{"--db", Path("other.sqlite"), "--pdf", out}).exitCode, 0);
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+// Speed goals of the report renderer, on the full car test of the golden
+// files (toe, tyre profile, ABS, three brakes, suspension, curves, checks):
+//   - the numeric page onto the screen preview (an image at 96 dpi): median under 5 ms;
+//   - the numeric page as a PDF file at 600 dpi: median under 50 ms.
+// The preview is drawn anew on every paint, the PDF on every print.
+
+#include "decode/decodecontext.h"
+#include "decode/decoder.h"
+#include "decode/reportrecord.h"
+#include "decode/testresult.h"
+#include "graphics/curvedata.h"
+#include "lang/einstellungen.h"
+#include "report/hprint.h"
+#include "report/printjob.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QByteArray ReadData(const char* name)
+{
+    QFile file(QStringLiteral(ZEVO_TEST_DATA "/decode/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
+        std::exit(2);
+    }
+    return file.readAll();
+}
+
+// The program's records with the car test shown, and the renderer over them.
+struct ShownTest {
+    ShownTest()
+    {
+        settings.einstellungen.Field[zevo::VehicleTypeField] = 1;
+        settings.einstellungen.Field[zevo::Plates] = 2;
+        settings.Sprache = 1;
+        for (int line = 0; line < 8; ++line)
+            report.SetLineA(line, "Autohaus Beispiel, Musterstrasse 1");
+        zevo::DecodeContext context(settings, limitSet, result, report, curves);
+        zevo::ShowTestDecode(ReadData("car.txt"), ReadData("car.curves.txt"), context);
+        employeeLines[1] = QStringLiteral("Pr\u00fcfer: A. Muster");
+    }
+    zevo::Settings settings;
+    zevo::LimitSet limitSet = zevo::LimitSet::Eu;
+    double gravityFactor = 9.81;
+    zevo::TestResult result;
+    zevo::ReportRecord report = zevo::EmptyReportRecord();
+    zevo::CurveData curves;
+    std::array<QString, zevo::EmployeeLineCount> employeeLines;
+    bool smoothCurves = false;
+    zevo::TfoHPrint hprint{zevo::ReportSources{report, result, curves, settings, limitSet, gravityFactor,
+                                               employeeLines, smoothCurves},
+                           QStringLiteral(ZEVO_PICTOGRAM_DIR)};
+};
+
+void BM_NumericPagePreview(benchmark::State& state)
+{
+    ShownTest shown;
+    const zevo::PrinterPage page = zevo::PdfPrinterPage(600);
+    QImage image(zevo::TfoHPrint::PreviewSize(page, 2), QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        shown.hprint.RenderPage(painter, page, true, 0, zevo::NumericPageKind);
+    }
+}
+BENCHMARK(BM_NumericPagePreview)->Unit(benchmark::kMillisecond);
+
+void BM_NumericPagePdf(benchmark::State& state)
+{
+    ShownTest shown;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    for (auto _ : state) {
+        const zevo::PrintOutcome outcome =
+            zevo::WritePdfPage(shown.hprint, zevo::NumericPageKind, 600, path, QStringLiteral("B-ZE 1234"));
+        if (!outcome.ok)
+            state.SkipWithError(qPrintable(outcome.error));
+    }
+}
+BENCHMARK(BM_NumericPagePdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,172 @@
+// The render frame: resolutions, scales, text placement, pictograms, the
+// common blocks and the footer, in device pixels.
+
+#include "reportfixture.h"
+
+#include <cmath>
+
+namespace zevo::test {
+namespace {
+
+int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+struct ResolutionCase {
+    int dpi;
+    bool screen;
+    const char* bitmapDir;
+    double pxPerCm;
+    int originX;
+    double fontScale;
+};
+
+class FrameResolution : public ReportTest, public ::testing::WithParamInterface<ResolutionCase> {};
+
+TEST_P(FrameResolution, PicksBitmapsScaleAndMargin)
+{
+    const ResolutionCase& c = GetParam();
+    Render(0, c.dpi, c.screen);
+    EXPECT_TRUE(hprint.BitmapDir.endsWith(QLatin1String(c.bitmapDir))) << hprint.BitmapDir.toStdString();
+    EXPECT_NEAR(hprint.PxPerCmX, c.pxPerCm, 1e-9);
+    EXPECT_EQ(hprint.OriginX, c.originX);
+    EXPECT_EQ(hprint.FontScale, c.fontScale);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Devices, FrameResolution,
+    ::testing::Values(ResolutionCase{600, false, "/bmps300/", 600 / 2.54, Round(600 / 2.54 * 0.5), 1.0},
+                      ResolutionCase{601, false, "/bmps720/", 601 / 2.54, Round(601 / 2.54 * 0.5), 1.0},
+                      ResolutionCase{300, false, "/bmps300/", 300 / 2.54, Round(300 / 2.54 * 0.5), 1.0},
+                      // On screen the page is shown at 96 px per inch, whatever the printer.
+                      ResolutionCase{600, true, "/bmpsScreen/", 96 / 2.54, 0, 0.8},
+                      ResolutionCase{1200, true, "/bmpsScreen/", 96 / 2.54, 0, 0.8}));
+
+TEST_F(ReportTest, PreviewIsThePrintedPageAt96PixelsPerInch)
+{
+    const PrinterPage at600{600, 600, 4960, 7016};
+    EXPECT_EQ(TfoHPrint::PreviewSize(at600), QSize(Round(4960 / 6.25), Round(7016 / 6.25)));
+    // The same paper on a 300-dpi printer gives the same preview.
+    EXPECT_EQ(TfoHPrint::PreviewSize({300, 300, 2480, 3508}), TfoHPrint::PreviewSize(at600));
+    EXPECT_EQ(TfoHPrint::PreviewSize(at600, 2).height(), 2 * Round(7016 / 6.25) + TfoHPrint::PreviewPageGap);
+}
+
+TEST_F(ReportTest, TextIsPlacedByTheTopLeftOfItsCell)
+{
+    PrepareBlock(1000);
+    const RecordingPaintDevice& recorder = *device;
+    hprint.SetFont(9, false, 0x0000FF);
+    hprint.TextAt("left", 2.0, 0.5);
+    hprint.TextRight("right", 2.0, 0.5);
+    hprint.TextCenter("centre", 2.0, 0.5);
+    const int x = hprint.X(2.0), y = hprint.Y(0.5);
+    const RecordedText* left = recorder.FindText("left");
+    const RecordedText* right = recorder.FindText("right");
+    const RecordedText* centre = recorder.FindText("centre");
+    ASSERT_TRUE(left && right && centre) << recorder.Dump().toStdString();
+    EXPECT_NEAR(left->topLeft.x(), x, 0.5);
+    EXPECT_NEAR(left->topLeft.y(), y, 1.0);  // integer ascent, as the canvas reports it
+    EXPECT_NEAR(right->topLeft.x() + right->width, x, 1.0);
+    EXPECT_NEAR(centre->topLeft.x(), x - int(centre->width) / 2, 1.0);
+    EXPECT_EQ(left->color, QColor(255, 0, 0));  // $0000FF is red
+    EXPECT_EQ(left->pointSize, 9);
+    EXPECT_EQ(left->family, "Arial");
+}
+
+TEST_F(ReportTest, CommonBlocksStandWhereThePageSaysAtAnyScroll)
+{
+    report.SetLineA(0, "Autohaus M\xfcller");
+    report.SetLineA(4, "Tel. 0815");
+    report.SetLineA(11, "Datum: 06.12.26");
+    for (int scroll : {0, 400}) {
+        Render(NumericPageKind, 600, true, scroll);
+        const double pxPerCm = 96 / 2.54;
+        const RecordedText& company = TextItem(QStringLiteral("Autohaus Müller"));
+        EXPECT_NEAR(company.topLeft.x(), Round(pxPerCm * 0.2), 0.5);
+        EXPECT_NEAR(company.topLeft.y(), -scroll + Round(pxPerCm * 0.1), 1.0);
+        EXPECT_TRUE(company.bold);
+        EXPECT_EQ(company.pointSize, 8);  // 10 points × 0.8 on screen
+        EXPECT_NEAR(TextItem("Tel. 0815").topLeft.x(), Round(pxPerCm * 4.5), 0.5);
+        // The order line starts below the company block's 1.9 cm.
+        EXPECT_NEAR(TextItem("Datum: 06.12.26").topLeft.y(), -scroll + Round(pxPerCm * 1.9) + Round(pxPerCm * 0.2),
+                    1.0);
+        EXPECT_EQ(BlockTopAfter("CompanyBlock"), -scroll + Round(pxPerCm * 1.9));
+    }
+}
+
+TEST_F(ReportTest, ThirdColumnOfTheCustomerBlockFollowsTheLimitSet)
+{
+    report.SetLineA(24, "HU: 05.2026");
+    report.SetLineA(25, "AU: 07.2027");
+    report.SetLineA(26, "Inspektion: 10.2026");
+    struct Case {
+        LimitSet set;
+        double huY, inspectionY;  // cm below the customer block's top; < 0: absent
+        bool auShown;
+    };
+    for (const Case& c : {Case{LimitSet::Eu, 0.5, 1.6, true}, Case{LimitSet::Rus, 0.5, 0.875, false},
+                          Case{LimitSet::Pl, -1, -1, false}}) {
+        UseLimitSet(c.set);
+        settings.einstellungen.Field[VehicleTypeField] = 2;
+        settings.einstellungen.Field[RegistrationGroup] = 2;
+        Render();
+        const int top = BlockTopAfter("OrderLine");
+        if (c.huY < 0) {
+            EXPECT_EQ(device->FindText("HU: 05.2026"), nullptr);
+            const QString polish = PolishName(PolishLimits(2, 2), 1) + " - 30.06.1999";
+            EXPECT_NEAR(TextItem(polish).topLeft.y(), top + hprint.H(0.1), 1.0);
+            EXPECT_NEAR(TextItem(polish).topLeft.x(), hprint.X(16.0), 0.5);
+            continue;
+        }
+        EXPECT_NEAR(TextItem("HU: 05.2026").topLeft.y(), top + hprint.H(c.huY), 1.0);
+        EXPECT_NEAR(TextItem("Inspektion: 10.2026").topLeft.y(), top + hprint.H(c.inspectionY), 1.0);
+        EXPECT_EQ(device->FindText("AU: 07.2027") != nullptr, c.auShown);
+    }
+}
+
+TEST_F(ReportTest, FooterNamesTheEmployeeOrNobody)
+{
+    employeeLines[0] = "Prüfer: A. Muster";
+    employeeLines[99] = "Prüfer: Z. Letzter";
+    struct Case {
+        int number;
+        const char* expected;  // nullptr: no footer
+    };
+    for (const Case& c : {Case{0, nullptr}, Case{1, "Prüfer: A. Muster"}, Case{100, "Prüfer: Z. Letzter"},
+                          Case{101, nullptr}, Case{-3, nullptr}}) {
+        result.EmployeeNumber = c.number;
+        Render();
+        EXPECT_EQ(BlockNames().contains("FooterLine"), c.expected != nullptr) << c.number;
+        if (!c.expected)
+            continue;
+        const RecordedText& footer = TextItem(QString::fromUtf8(c.expected));
+        EXPECT_NEAR(footer.topLeft.x(), hprint.X(9.3) - int(footer.width) / 2, 1.0);
+        EXPECT_NEAR(footer.topLeft.y(), BlockTopAfter("CheckBlock") + hprint.H(0.1), 1.0);
+    }
+}
+
+TEST_F(ReportTest, PictogramsComeFromTheResolutionsFolderAndAMissingOneIsToldOnce)
+{
+    Render(NumericPageKind, 600);
+    ASSERT_FALSE(device->images().empty());
+    const RecordedImage& logo = device->images().front();
+    EXPECT_NEAR(logo.target.center().x(), hprint.X(16.0), 1.0);
+    EXPECT_NEAR(logo.target.center().y(), hprint.H(0.75), 1.0);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+
+    TfoHPrint elsewhere(hprint.src, QStringLiteral("/nonexistent"));
+    QStringList told;
+    elsewhere.reportProblem = [&](const QString& text) { told << text; };
+    RecordingPaintDevice recorder(600, 600, 5000, 7000);
+    for (int page = 0; page < 2; ++page) {
+        QPainter painter(&recorder);
+        elsewhere.RenderPage(painter, A4Page(600), false, 0, NumericPageKind);
+    }
+    EXPECT_TRUE(recorder.images().empty());
+    EXPECT_EQ(told.filter("zevologo.bmp").size(), 1);  // once per run, not per page
+
+    hprint.DrawBitmaps = false;
+    Render(NumericPageKind, 600);
+    EXPECT_TRUE(device->images().empty());
+}
+
+}  // namespace
+}  // namespace zevo::test

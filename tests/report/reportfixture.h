@@ -1,0 +1,137 @@
+#pragma once
+// What every report test needs: its own records, a renderer over them, a
+// golden test decoded into them, and a recording device to draw on.
+
+#include "decode/decodecontext.h"
+#include "decode/decoder.h"
+#include "decode/reportrecord.h"
+#include "decode/testresult.h"
+#include "graphics/curvedata.h"
+#include "lang/cp1252.h"
+#include "lang/einstellungen.h"
+#include "report/hprint.h"
+#include "tests/support/recordingpaintdevice.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace zevo::test {
+
+// An A4 printable area of 19.7 × 28.4 cm at the given resolution.
+inline PrinterPage A4Page(int dpi)
+{
+    return {dpi, dpi, static_cast<int>(19.73 / 2.54 * dpi), static_cast<int>(28.43 / 2.54 * dpi)};
+}
+
+inline QByteArray GoldenFile(const QString& name)
+{
+    QFile file(QStringLiteral(ZEVO_TEST_DATA "/decode/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ReportTest : public ::testing::Test {
+protected:
+    ReportTest()
+    {
+        settings.einstellungen.Field[VehicleTypeField] = 1;
+        settings.einstellungen.Field[RegistrationGroup] = 1;
+        settings.einstellungen.Field[Plates] = 2;
+        settings.Sprache = 1;
+        hprint.blockTrace = &trace;
+        hprint.reportProblem = [this](const QString& text) { problems << text; };
+    }
+
+    void UseLimitSet(LimitSet set)
+    {
+        limitSet = set;
+        gravityFactor = GravityFactor(set);
+    }
+
+    // Decodes a golden test (name without ".txt") as showing it does.
+    void Decode(const QString& name)
+    {
+        DecodeContext context(settings, limitSet, result, report, curves);
+        ShowTestDecode(GoldenFile(name + ".txt"), GoldenFile(name + ".curves.txt"), context);
+    }
+
+    // Draws one page on a fresh recording device.
+    RecordingPaintDevice& Render(int pageKind = NumericPageKind, int dpi = 600, bool screen = false, int scroll = 0)
+    {
+        const PrinterPage page = A4Page(dpi);
+        painter.reset();
+        const QSize size = screen ? TfoHPrint::PreviewSize(page) : QSize(page.PageWidth, page.PageHeight);
+        device = std::make_unique<RecordingPaintDevice>(screen ? 96 : dpi, screen ? 96 : dpi, size.width(),
+                                                        size.height());
+        trace.clear();
+        QPainter pagePainter(device.get());
+        hprint.RenderPage(pagePainter, page, screen, scroll, pageKind);
+        return *device;
+    }
+
+    // A fresh recording device with the scales of a printed page, for
+    // drawing single blocks: BlockTop starts at `blockTop`.
+    void PrepareBlock(int blockTop = 1000, int dpi = 600)
+    {
+        const PrinterPage page = A4Page(dpi);
+        painter.reset();
+        device = std::make_unique<RecordingPaintDevice>(dpi, dpi, page.PageWidth, page.PageHeight);
+        painter = std::make_unique<QPainter>(device.get());
+        hprint.RenderPage(*painter, page, false, 0, 0);
+        hprint.Canvas = painter.get();
+        hprint.BlockTop = blockTop;
+    }
+
+    // The recorded text item `text` (the occurrence-th), failing the test when missing.
+    const RecordedText& TextItem(const QString& text, int occurrence = 0) const
+    {
+        const RecordedText* found = device->FindText(text, occurrence);
+        if (!found) {
+            ADD_FAILURE() << "no text \"" << text.toStdString() << "\" on the page:\n"
+                          << device->AllTexts().join(" | ").toStdString();
+            static const RecordedText none;
+            return none;
+        }
+        return *found;
+    }
+
+    void SetLineA(int i, const char* text) { report.SetLineA(i, text); }
+
+    int BlockTopAfter(const QString& block) const
+    {
+        for (const auto& [name, top] : trace) {
+            if (name == block)
+                return top;
+        }
+        return -1;
+    }
+    QStringList BlockNames() const
+    {
+        QStringList names;
+        for (const auto& entry : trace)
+            names << entry.first;
+        return names;
+    }
+
+    Settings settings;
+    LimitSet limitSet = LimitSet::Eu;
+    double gravityFactor = 9.81;
+    TestResult result;
+    ReportRecord report = EmptyReportRecord();
+    CurveData curves;
+    std::array<QString, EmployeeLineCount> employeeLines;
+    bool smoothCurves = false;
+    TfoHPrint hprint{ReportSources{report, result, curves, settings, limitSet, gravityFactor, employeeLines,
+                                   smoothCurves},
+                     QStringLiteral(ZEVO_PICTOGRAM_DIR)};
+    std::vector<std::pair<QString, int>> trace;
+    QStringList problems;
+    std::unique_ptr<RecordingPaintDevice> device;
+    std::unique_ptr<QPainter> painter;  // of PrepareBlock; ended before the device goes
+};
+
+}  // namespace zevo::test

@@ -1,0 +1,134 @@
+// The print path on a workshop PC without a printer: the page becomes a PDF
+// file in "Ausdrucke", read back with poppler.
+
+#include "decode/reportrecord.h"
+#include "decode/testresult.h"
+#include "graphics/curvedata.h"
+#include "lang/einstellungen.h"
+#include "report/hprint.h"
+#include "report/printjob.h"
+#include "tests/tools/pdfreadback.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <array>
+#include <gtest/gtest.h>
+
+namespace zevo {
+namespace {
+
+TEST(PrintJobTitle, ABlankRegistrationPrintsAsZevoTestAndAnyOtherAsGiven)
+{
+    EXPECT_EQ(PrintJobTitle(QString()), QStringLiteral("ZEVO Test"));
+    EXPECT_EQ(PrintJobTitle(QStringLiteral(" \t ")), QStringLiteral("ZEVO Test"));
+    EXPECT_EQ(PrintJobTitle(QStringLiteral(" M-AB 123 ")), QStringLiteral(" M-AB 123 "));
+}
+
+class NoPrinterTest : public ::testing::Test {
+  protected:
+    NoPrinterTest() { report.SetLineA(0, "Bremsendienst Huber"); }
+
+    // A printer object as a PC without printers gives it: PDF output, no file.
+    PrintOutcome Print(const QString& title, QPrinter* printer = nullptr)
+    {
+        QPrinter none;
+        none.setOutputFormat(QPrinter::PdfFormat);
+        return PrintPage(renderer, printer ? *printer : none, NumericPageKind, title, dir.path(), now);
+    }
+
+    QString Folder() const { return dir.filePath(QStringLiteral("Ausdrucke")); }
+
+    static QByteArray ReadFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    Settings settings;
+    TestResult result;
+    ReportRecord report = EmptyReportRecord();
+    CurveData curves;
+    std::array<QString, EmployeeLineCount> employeeLines;
+    LimitSet limitSet = LimitSet::Eu;
+    double gravity = 9.81;
+    bool smooth = false;
+    TfoHPrint renderer{ReportSources{report, result, curves, settings, limitSet, gravity, employeeLines, smooth},
+                       QStringLiteral("/nonexistent")};
+    const QDateTime now{QDate(2026, 12, 6), QTime(14, 3, 59)};
+    QTemporaryDir dir;
+};
+
+// Named after date, time and title; a second job in the same second takes the
+// next free name and leaves the first file as it was; no temporary file stays.
+TEST_F(NoPrinterTest, ThePageBecomesANewPdfInAusdruckeAndNoFileIsOverwritten)
+{
+    const PrintOutcome first = Print(QStringLiteral("M-AB 123"));
+    ASSERT_TRUE(first.ok) << first.error.toStdString();
+    EXPECT_EQ(first.pdfPath, Folder() + QStringLiteral("/2026-12-06_14-03-59_M-AB 123.pdf"));
+    const QByteArray firstBytes = ReadFile(first.pdfPath);
+    EXPECT_TRUE(firstBytes.startsWith("%PDF-"));
+
+    const PrintOutcome second = Print(QStringLiteral("M-AB 123"));
+    ASSERT_TRUE(second.ok) << second.error.toStdString();
+    EXPECT_EQ(second.pdfPath, Folder() + QStringLiteral("/2026-12-06_14-03-59_M-AB 123-2.pdf"));
+    EXPECT_EQ(ReadFile(first.pdfPath), firstBytes);
+
+    const PrintOutcome unsafe = Print(QStringLiteral("A/B:C*"));
+    ASSERT_TRUE(unsafe.ok) << unsafe.error.toStdString();
+    EXPECT_EQ(unsafe.pdfPath, Folder() + QStringLiteral("/2026-12-06_14-03-59_A_B_C_.pdf"));
+
+    EXPECT_EQ(QDir(Folder()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    EXPECT_EQ(testing::PdfInfoField(first.pdfPath, QStringLiteral("Title")), QStringLiteral("M-AB 123"));
+    EXPECT_EQ(testing::PdfInfoField(first.pdfPath, QStringLiteral("Page size")), QStringLiteral("595 x 842 pts (A4)"));
+}
+
+// The file of the print path and the PDF writer hold the same page.
+TEST_F(NoPrinterTest, ThePdfIsThePageTheWriterWrites)
+{
+    const PrintOutcome printed = Print(QStringLiteral("M-AB 123"));
+    ASSERT_TRUE(printed.ok) << printed.error.toStdString();
+    const PrintOutcome written =
+        WritePdfPage(renderer, NumericPageKind, DefaultPdfDpi, dir.filePath("written.pdf"), "M-AB 123");
+    ASSERT_TRUE(written.ok) << written.error.toStdString();
+
+    const auto printedWords = testing::PdfWords(printed.pdfPath);
+    const auto writtenWords = testing::PdfWords(written.pdfPath);
+    const testing::PdfWord* a = testing::FindWord(printedWords, QStringLiteral("Bremsendienst"));
+    const testing::PdfWord* b = testing::FindWord(writtenWords, QStringLiteral("Bremsendienst"));
+    ASSERT_TRUE(a && b) << "pdftotext (poppler-utils) found no company line";
+    EXPECT_NEAR(a->box.left(), b->box.left(), 0.01);
+    EXPECT_NEAR(a->box.top(), b->box.top(), 0.01);
+}
+
+// A printer object someone set up keeps its paper, also as a PDF.
+TEST_F(NoPrinterTest, APrinterSetUpForAnotherPaperKeepsIt)
+{
+    QPrinter letter;
+    letter.setOutputFormat(QPrinter::PdfFormat);
+    letter.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                                     QPageLayout::Millimeter));
+    const PrintOutcome printed = Print(QStringLiteral("M-AB 123"), &letter);
+    ASSERT_TRUE(printed.ok) << printed.error.toStdString();
+    EXPECT_EQ(testing::PdfInfoField(printed.pdfPath, QStringLiteral("Page size")),
+              QStringLiteral("792 x 612 pts (letter)"));
+}
+
+TEST_F(NoPrinterTest, AnAusdruckeThatCannotHoldFilesFailsWithASentence)
+{
+    QFile blocker(Folder()); // a file where the folder belongs
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    const PrintOutcome outcome = Print(QStringLiteral("M-AB 123"));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.pdfPath.isEmpty());
+    EXPECT_TRUE(outcome.error.contains(Folder())) << outcome.error.toStdString();
+    EXPECT_TRUE(outcome.error.endsWith('.')) << outcome.error.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Ausdrucke")});
+}
+
+} // namespace
+} // namespace zevo
