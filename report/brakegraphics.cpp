@@ -66,9 +66,7 @@ void BrakeBarsBlock(TfoHPrint& p)
                         report.BrakeValue(axle - 1, DiffPercent, BrakeRowCount), maxima.Left, maxima.Right, scale, g.x,
                         g.captionY);
     }
-    p.Advance(3.4);
-    p.ThinRule();
-    p.BlockDone("BrakeBarsBlock");
+    p.EndBlock("BrakeBarsBlock", 3.4, false);
 }
 
 void NumericBarGroup(TfoHPrint& p, int group, int okLimit, int borderLimit, double difference, double left,
@@ -143,9 +141,7 @@ void BrakeCurvesBlock(TfoHPrint& p)
             canvas.drawText(square.right() + 5, square.top() + canvas.fontMetrics().ascent(), text);
         }
     }
-    p.Advance(3.4);
-    p.ThickRule();
-    p.BlockDone("BrakeCurvesBlock");
+    p.EndBlock("BrakeCurvesBlock", 3.4, true);
 }
 
 void MiniCurveBox(TfoHPrint& p, int axle, double scale, double x)

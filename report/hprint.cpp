@@ -209,6 +209,16 @@ void TfoHPrint::NewPage()
     ++Pages;
 }
 
+void TfoHPrint::EndBlock(const char* name, double height, bool thickRule)
+{
+    Advance(height);
+    if (thickRule)
+        ThickRule();
+    else
+        ThinRule();
+    BlockDone(name);
+}
+
 void TfoHPrint::BlockDone(const char* name)
 {
     if (blockTrace)
@@ -242,9 +252,7 @@ void CompanyBlock(TfoHPrint& p)
         p.TextAt(p.LineA(4 + k), 4.5, Rows[k]);
     }
     p.PlaceBitmap("zevologo.bmp", 16.0, 0.75);
-    p.Advance(1.9);
-    p.ThickRule();
-    p.BlockDone("CompanyBlock");
+    p.EndBlock("CompanyBlock", 1.9, true);
 }
 
 void OrderLine(TfoHPrint& p)
@@ -256,9 +264,7 @@ void OrderLine(TfoHPrint& p)
     p.PlaceBitmap("Auftrag.bmp", 0.9, 0.45);
     p.PlaceBitmap("Uhr.bmp", 7.5, 0.45);
     p.PlaceBitmap("Datum.bmp", 15.5, 0.45);
-    p.Advance(0.9);
-    p.ThickRule();
-    p.BlockDone("OrderLine");
+    p.EndBlock("OrderLine", 0.9, true);
 }
 
 void CustomerBlock(TfoHPrint& p)
@@ -285,10 +291,8 @@ void CustomerBlock(TfoHPrint& p)
     p.PlaceBitmap("kfz.bmp", 7.5, 1.2);
     if (!p.Polish())
         p.PlaceBitmap("Tuev_au.bmp", 15.2, 1.2);
-    p.Advance(2.0);
-    p.ThickRule();
+    p.EndBlock("CustomerBlock", 2.0, true);
     p.GridTop = p.BlockTop;
-    p.BlockDone("CustomerBlock");
 }
 
 void FooterLine(TfoHPrint& p)

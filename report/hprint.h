@@ -106,6 +106,8 @@ class TfoHPrint {
     void ThinRule();             // dashed, 1 pixel, along BlockTop
     void VerticalDashedRule(double x, int fromY, int toY);  // black, 1 pixel
     void Advance(double height); // BlockTop += H(height)
+    // The end of a block: the advance, then a thick or a thin rule.
+    void EndBlock(const char* name, double height, bool thickRule);
 
     // A block of this height would run past the foot of the page, and a new
     // page can be started (a printer, a PDF file or the preview; not an image).

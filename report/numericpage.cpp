@@ -7,6 +7,7 @@
 #include "report/hprint.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace zevo {
 namespace {
@@ -14,14 +15,14 @@ namespace {
 // The "Links" captions stand further left in English.
 double EnglishShift(const TfoHPrint& p) { return p.Sprache() == 2 ? 0.2 : 0.0; }
 
-void EndBlock(TfoHPrint& p, const char* name, double height, bool thick)
+// A verdict of the result column: its caption and its result below, green
+// when passed and red otherwise.
+void Verdict(TfoHPrint& p, bool passed, const QString& caption, int passedText, int failedText, double y)
 {
-    p.Advance(height);
-    if (thick)
-        p.ThickRule();
-    else
-        p.ThinRule();
-    p.BlockDone(name);
+    p.SetColour(passed ? ClGreen : ClRed);
+    p.TextAt(caption, 16.0, y);
+    p.TextAt(p.Text(passed ? passedText : failedText), 16.0, y + 0.35);
+    p.SetColour(ClBlack);
 }
 
 // The verdict text of a toe axle: judged without tolerance, inside, outside.
@@ -108,7 +109,7 @@ void ToeHeaderRow(TfoHPrint& p)
     p.TextAt(p.Text(107), 16.1, 0.2);
     p.PlaceBitmap("Vorderachse.bmp", 3.0, 0.4);
     p.PlaceBitmap("HinterAchse.bmp", 6.8, 0.4);
-    EndBlock(p, "ToeHeaderRow", 0.8, false);
+    p.EndBlock("ToeHeaderRow", 0.8, false);
 }
 
 void ToeBlock(TfoHPrint& p)
@@ -139,7 +140,7 @@ void ToeBlock(TfoHPrint& p)
     if (report.ToeRearPresent)
         ToeVerdict(p, r.ToeRearJudgement, 212, 1.4);
     p.PlaceBitmap("Spurtest.bmp", 0.7, 1.2);
-    EndBlock(p, "ToeBlock", 2.0, true);
+    p.EndBlock("ToeBlock", 2.0, true);
 }
 
 void TyreBlock(TfoHPrint& p)
@@ -152,31 +153,22 @@ void TyreBlock(TfoHPrint& p)
     p.TextAt(p.LineA(40), 1.8, 1.05);
     p.TextAt(p.LineA(41), 6.7, 0.7);
     p.TextAt(p.LineA(42), 6.7, 1.05);
-    p.SetColour(report.ProfileFrontOk ? ClGreen : ClRed);
-    p.TextAt(p.Text(123), 16.0, 0.3);
-    p.TextAt(p.Text(report.ProfileFrontOk ? 124 : 125), 16.0, 0.65);
-    p.SetColour(report.ProfileRearOk ? ClGreen : ClRed);
-    p.TextAt(p.Text(123), 16.0, 1.0);
-    p.TextAt(p.Text(report.ProfileRearOk ? 127 : 128), 16.0, 1.35);
-    p.SetColour(ClBlack);
+    Verdict(p, report.ProfileFrontOk, p.Text(123), 124, 125, 0.3);
+    Verdict(p, report.ProfileRearOk, p.Text(123), 127, 128, 1.0);
     p.PlaceBitmap("Reifenprofil.bmp", 0.7, 1.2);
-    EndBlock(p, "TyreBlock", 2.0, true);
+    p.EndBlock("TyreBlock", 2.0, true);
 }
 
 void AbsBlock(TfoHPrint& p)
 {
-    const bool ok = p.src.report.AbsPresent;
     p.SetFont(9, true);
     p.TextAt(p.LineA(59), 0.1, 0.1);
     p.TextAt(p.LineA(60), 1.8, 0.1);
     p.SetFont(9, false);
     p.TextAt(p.LineA(61), 1.8, 0.7);
-    p.SetColour(ok ? ClGreen : ClRed);
-    p.TextAt(p.Text(137), 16.0, 0.3);
-    p.TextAt(p.Text(ok ? 138 : 139), 16.0, 0.65);
-    p.SetColour(ClBlack);
+    Verdict(p, p.src.report.AbsPresent, p.Text(137), 138, 139, 0.3);
     p.PlaceBitmap("ABS.bmp", 0.7, 1.2);
-    EndBlock(p, "AbsBlock", 2.0, true);
+    p.EndBlock("AbsBlock", 2.0, true);
 }
 
 void BrakeHeaderRow(TfoHPrint& p)
@@ -192,7 +184,7 @@ void BrakeHeaderRow(TfoHPrint& p)
     p.PlaceBitmap("HinterAchse.bmp", 6.8, 0.4);
     if (!motorcycle)
         p.PlaceBitmap("Feststellbremse.bmp", 11.6, 0.4);
-    EndBlock(p, "BrakeHeaderRow", 0.8, false);
+    p.EndBlock("BrakeHeaderRow", 0.8, false);
 }
 
 void BrakeTableBlock(TfoHPrint& p)
@@ -267,23 +259,34 @@ void BrakeTableBlock(TfoHPrint& p)
         p.SetColour(ClBlack);
     }
     p.PlaceBitmap("Bremsentest.bmp", 0.7, 1.55);
-    EndBlock(p, "BrakeTableBlock", p.Russian() ? 3.4 : 3.05, false);
+    p.EndBlock("BrakeTableBlock", p.Russian() ? 3.4 : 3.05, false);
 }
+
+namespace {
+
+// Where a brake table column stands, right of the routine's x.
+struct ColumnAt {
+    BrakeColumn column;
+    double dx;  // cm
+};
+
+// Rows 1..7 of a brake, one step apart below y0, each column right-aligned.
+void NumberRows(TfoHPrint& p, int axle, double step, double y0, double x, std::initializer_list<ColumnAt> columns)
+{
+    p.SetFont(9, false);
+    for (int row = 1; row <= BrakeRowCount; ++row) {
+        for (const ColumnAt& at : columns)
+            p.TextRight(FormatC("%d", p.src.report.BrakeValue(axle - 1, at.column, row)), x + at.dx, y0 + step * row);
+    }
+}
+
+}  // namespace
 
 void BrakeRows(TfoHPrint& p, int axle, double step, double y0, double x)
 {
-    const ReportRecord& report = p.src.report;
-    const int kind = axle - 1;
-    p.SetFont(9, false);
-    for (int row = 1; row <= BrakeRowCount; ++row) {
-        const double y = y0 + step * row;
-        p.TextRight(FormatC("%d", report.BrakeValue(kind, Left, row)), x, y);
-        p.TextRight(FormatC("%d", report.BrakeValue(kind, DiffPercent, row)), x + 0.8, y);
-        p.TextRight(FormatC("%d", report.BrakeValue(kind, Pedal, row)), x + 1.9, y);
-        p.TextRight(FormatC("%d", report.BrakeValue(kind, Right, row)), x + 3.1, y);
-    }
+    NumberRows(p, axle, step, y0, x, {{Left, 0}, {DiffPercent, 0.8}, {Pedal, 1.9}, {Right, 3.1}});
     if (p.Russian()) {
-        const int difference = report.BrakeValue(kind, DiffPercent, BrakeRowCount);
+        const int difference = p.src.report.BrakeValue(axle - 1, DiffPercent, BrakeRowCount);
         const int limit = ServiceDiffLimits(p.Limits()).upper;
         p.SetColour(limit >= difference ? ClGreen : ClRed);
         p.TextRight(FormatC("%d", difference) + QStringLiteral("%(") + FormatC("%d", limit) + QStringLiteral("%)"),
@@ -294,22 +297,12 @@ void BrakeRows(TfoHPrint& p, int axle, double step, double y0, double x)
 
 void MotorcycleRows(TfoHPrint& p, int axle, double step, double y0, double x)
 {
-    p.SetFont(9, false);
-    for (int row = 1; row <= BrakeRowCount; ++row)
-        p.TextRight(FormatC("%d", p.src.report.BrakeValue(axle - 1, Left, row)), x, y0 + step * row);
+    NumberRows(p, axle, step, y0, x, {{Left, 0}});
 }
 
 void ParkingRows(TfoHPrint& p, int axle, double step, double y0, double x)
 {
-    const ReportRecord& report = p.src.report;
-    const int kind = axle - 1;
-    p.SetFont(9, false);
-    for (int row = 1; row <= BrakeRowCount; ++row) {
-        const double y = y0 + step * row;
-        p.TextRight(FormatC("%d", report.BrakeValue(kind, Left, row)), x, y);
-        p.TextRight(FormatC("%d", report.BrakeValue(kind, DiffPercent, row)), x + 0.8, y);
-        p.TextRight(FormatC("%d", report.BrakeValue(kind, Right, row)), x + 1.9, y);
-    }
+    NumberRows(p, axle, step, y0, x, {{Left, 0}, {DiffPercent, 0.8}, {Right, 1.9}});
 }
 
 void DistributionBlock(TfoHPrint& p)
@@ -332,7 +325,7 @@ void DistributionBlock(TfoHPrint& p)
         p.TextAt(FormatC("%3d", frontShare) + QStringLiteral(" %"), 3.0, 0.1);
         p.TextAt(FormatC("%3d", 100 - frontShare) + QStringLiteral(" %"), 7.2, 0.1);
     }
-    EndBlock(p, "DistributionBlock", 0.9, false);
+    p.EndBlock("DistributionBlock", 0.9, false);
 }
 
 void AxleWeightBlock(TfoHPrint& p)
@@ -345,7 +338,7 @@ void AxleWeightBlock(TfoHPrint& p)
     static constexpr double Columns[5] = {2.3, 4.4, 7.1, 9.5, 11.7};
     for (int k = 0; k < 5; ++k)
         p.TextAt(p.LineB(11 + k), Columns[k], 0.45);
-    EndBlock(p, "AxleWeightBlock", 0.9, true);
+    p.EndBlock("AxleWeightBlock", 0.9, true);
 }
 
 void SuspensionBlock(TfoHPrint& p)
@@ -365,7 +358,7 @@ void SuspensionBlock(TfoHPrint& p)
     p.SetFont(9, false);
     p.TextAt(p.Text(180), 16.0, 1.6);
     p.PlaceBitmap("Fahrwerktest.bmp", 0.7, 1.15);
-    EndBlock(p, "SuspensionBlock", 1.95, false);
+    p.EndBlock("SuspensionBlock", 1.95, false);
 }
 
 void SuspensionRows(TfoHPrint& p, int axle, double step, double y0, double x)

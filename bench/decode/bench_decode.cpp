@@ -5,6 +5,7 @@
 //   - the print data alone: under 20 µs.
 // Every graphic and print decodes the test again, so these run often.
 
+#include "bench/benchdata.h"
 #include "decode/decodecontext.h"
 #include "decode/decoder.h"
 #include "decode/printdata.h"
@@ -13,22 +14,11 @@
 #include "graphics/curvedata.h"
 #include "lang/einstellungen.h"
 
-#include <QFile>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-QByteArray ReadData(const char* name)
-{
-    QFile file(QStringLiteral(ZEVO_TEST_DATA "/decode/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
-        std::exit(2);
-    }
-    return file.readAll();
-}
+using zevo::bench::ReadData;
 
 struct Model {
     Model()

@@ -4,6 +4,7 @@
 //   - the numeric page as a PDF file at 600 dpi: median under 50 ms.
 // The preview is drawn anew on every paint, the PDF on every print.
 
+#include "bench/benchdata.h"
 #include "decode/decodecontext.h"
 #include "decode/decoder.h"
 #include "decode/reportrecord.h"
@@ -14,26 +15,15 @@
 #include "report/printjob.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-QByteArray ReadData(const char* name)
-{
-    QFile file(QStringLiteral(ZEVO_TEST_DATA "/decode/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
-        std::exit(2);
-    }
-    return file.readAll();
-}
+using zevo::bench::ReadData;
 
 // The program's records with the car test shown, and the renderer over them.
 struct ShownTest {

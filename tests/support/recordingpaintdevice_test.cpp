@@ -5,7 +5,6 @@
 #include "tests/support/recordingpaintdevice.h"
 
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <gtest/gtest.h>
@@ -120,12 +119,3 @@ TEST(RecordingPaintDeviceTest, KeepsBrushPenImageAndDrawingOrder)
 
 }  // namespace
 }  // namespace zevo::test
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,4 +1,5 @@
-// The report tests draw text, so they need a GUI application (offscreen).
+// main() of the test programs that draw text: fonts and painters want a GUI
+// application, on the offscreen platform when nothing else is asked for.
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
