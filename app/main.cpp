@@ -11,6 +11,7 @@
 #include "app/tfogrundeinstellung.h"
 #include "app/tfomitarbeiter.h"
 #include "app/tfosuchenkfz.h"
+#include "graphics/lcdfont.h"
 #include "records/database.h"
 #include "report/hprint.h"
 
@@ -21,6 +22,8 @@ using namespace zevo;
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The bar read-outs' face, or its stand-in, before any window exists.
+    SubstituteLiquidCrystal();
 
     ProgramState state;
     state.programFolder = QCoreApplication::applicationDirPath();
@@ -41,7 +44,8 @@ int main(int argc, char* argv[])
         TfoGrundeinstellung foGrundeinstellung(state, &foAssi);
         TfoFirma foFirma(state, &foAssi);
 
-        // TfoLgrafik, the curve window, is created here once the curve drawing exists.
+        // The curve window of this order holds nothing of its own: the main
+        // window's tab "Kurven Grafik" draws the curves (CurveTab).
 
         TfoSuchenKFZ foSuchenKFZ(db, &foAssi);
 

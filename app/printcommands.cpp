@@ -3,6 +3,7 @@
 #include "app/messungencursor.h"
 #include "app/programstate.h"
 #include "app/testdisplay.h"
+#include "graphics/curveplot.h"
 #include "report/hprint.h"
 
 #include <QDir>
@@ -20,8 +21,11 @@ PrintResult PrintCommands::Print(int pageKind, int curveMode)
 {
     state_.SmoothCurves = true;
     const ShowTestOutcome decoded = display_.DecodeAgain();
-    if (pageKind == CurvePageKind)
+    if (pageKind == CurvePageKind) {
         renderer_.CurveMode = curveMode;
+        if (curveMode == 3 || curveMode == 4)
+            renderer_.PedalTickLength = PrintedPedalTickLength;
+    }
     if (pageKind != NumericPageKind)
         renderer_.DrawBitmaps = true;
     PrintResult result = PrintDecoded(pageKind);

@@ -1,7 +1,9 @@
 #include "app/tfoassi.h"
 
 #include "app/archivetab.h"
+#include "app/bartab.h"
 #include "app/currentteststab.h"
+#include "app/curvetab.h"
 #include "app/employeelines.h"
 #include "app/errormessage.h"
 #include "app/kfzcursor.h"
@@ -16,6 +18,7 @@
 #include "app/tfomitarbeiter.h"
 #include "app/tfosuchenkfz.h"
 #include "decode/limitsets.h"
+#include "graphics/lcdfont.h"
 #include "lang/sprachen.h"
 #include "records/messungentable.h"
 #include "report/hprint.h"
@@ -57,6 +60,7 @@ TfoAssi::TfoAssi(ProgramState& state, const QSqlDatabase& db, QWidget* parent)
     archive_ = new ArchiveTab(db, *tests_, *vehicles_, ui_->TabSheet6);
     ui_->TabSheet6Layout->addWidget(archive_);
     archive_->SetVehicleSearch([this] { return dialogs_.search ? dialogs_.search->Execute() : QString(); });
+    barTab_ = new BarTab(state, ui_->TabSheet4);
 
     ShowTestLabels labels;
     labels.Label62 = currentTests_->findChild<QLabel*>(QStringLiteral("Label62"));
@@ -69,6 +73,13 @@ TfoAssi::TfoAssi(ProgramState& state, const QSqlDatabase& db, QWidget* parent)
     labels.laKunde = ui_->laKunde;
     labels.labKunde = ui_->labKunde;
     display_ = std::make_unique<TestDisplay>(state, db, *tests_, *vehicles_, labels);
+    curveTab_ = new CurveTab(
+        state, *ui_->Tabsheet3,
+        [this] {
+            for (const QString& error : display_->DecodeAgain().errors)
+                ReportError(error);
+        },
+        this);
 
     BuildPopupMenu();
     decodeStatus_->setObjectName(QStringLiteral("laDecodeStatus"));
@@ -134,6 +145,11 @@ void TfoAssi::ConnectHandlers()
     connect(ui_->Schlieen1, &QAction::triggered, this, &QWidget::close);
     connect(ui_->Druckereinrichtung1, &QAction::triggered, this, &TfoAssi::Druckereinrichtung1Click);
     connect(ui_->Numerisch1, &QAction::triggered, this, &TfoAssi::Numerisch1Click);
+    connect(ui_->Balken1, &QAction::triggered, this, &TfoAssi::Balken1Click);
+    connect(ui_->VAHA1, &QAction::triggered, this, [this] { CurvePrintClick(1); });
+    connect(ui_->Feststellbremse1, &QAction::triggered, this, [this] { CurvePrintClick(2); });
+    connect(ui_->VABetriebsbremse1, &QAction::triggered, this, [this] { CurvePrintClick(3); });
+    connect(ui_->HABetriebsbremse1, &QAction::triggered, this, [this] { CurvePrintClick(4); });
     connect(ui_->Grundeinstellungen1, &QAction::triggered, this, [this] { ShowWindow(dialogs_.settings); });
     connect(ui_->MitarbeiterTextzeile1, &QAction::triggered, this, [this] { ShowWindow(dialogs_.employees); });
     connect(ui_->Firmenanschrift1, &QAction::triggered, this, [this] { ShowWindow(dialogs_.company); });
@@ -192,7 +208,8 @@ void TfoAssi::FormShow()
         SetPrintEntriesEnabled(currentTestId_ != 0);
         ShowTest(currentTestId_);
     }
-    if (const QString fonts = CheckReportFonts(); !fonts.isEmpty())
+    if (const QString fonts = (CheckReportFonts() + QLatin1Char(' ') + SubstituteLiquidCrystal()).trimmed();
+        !fonts.isEmpty())
         ShowStatus(fonts);
     reception_->Timer1()->start();
 }
@@ -224,6 +241,7 @@ void TfoAssi::ApplyLanguage()
     state_.settings.Sprache = LimitSprache(state_.settings.Sprache);
     const int sprache = state_.settings.Sprache;
     ApplyMainWindowTexts(*this, sprache);
+    curveTab_->ApplyLanguage(); // the parking-brake view keeps its own legend captions
     currentTests_->SetColumnTitles(CurrentTestsColumnTitles(sprache));
     archive_->SetColumnTitles(ArchiveColumnTitles(sprache));
 
@@ -239,6 +257,7 @@ void TfoAssi::ApplyLanguage()
         dialogs_.employees->ApplyLanguage(sprache);
     if (dialogs_.search)
         dialogs_.search->ApplyLanguage(sprache);
+    barTab_->Refresh(); // the vehicle type chosen may pick other limits
 }
 
 void TfoAssi::SettingsApplied()
@@ -258,6 +277,8 @@ ShowTestOutcome TfoAssi::ShowTest(qint64 id)
     decodeStatus_->setText(outcome.problems.join(QLatin1Char(' ')));
     if (preview_)
         preview_->pbVorschau()->update();
+    barTab_->Refresh();
+    curveTab_->Refresh();
     return outcome;
 }
 
@@ -310,6 +331,8 @@ void TfoAssi::PageChanged(int index)
         TabSheet1Show();
     else if (page == ui_->TabSheet2 && preview_)
         preview_->TabSheet2Show();
+    else if (page == ui_->Tabsheet3)
+        curveTab_->Tabsheet3Show();
     else if (page == ui_->TabSheet6)
         TabSheet6Show();
 }
@@ -350,6 +373,22 @@ void TfoAssi::Numerisch1Click()
     if (!printCommands_)
         return;
     ReportPrintResult(printCommands_->Print(NumericPageKind));
+}
+
+void TfoAssi::Balken1Click()
+{
+    if (!printCommands_)
+        return;
+    ReportPrintResult(printCommands_->Print(BarPageKind));
+}
+
+void TfoAssi::CurvePrintClick(int curveMode)
+{
+    if (!printCommands_)
+        return;
+    ReportPrintResult(printCommands_->Print(CurvePageKind, curveMode));
+    // The print decoded the test again: the tab draws it anew.
+    curveTab_->Tabsheet3Show();
 }
 
 void TfoAssi::ReportPrintResult(const PrintResult& result)

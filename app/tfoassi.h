@@ -23,7 +23,9 @@ class TfoAssi;
 namespace zevo {
 
 class ArchiveTab;
+class BarTab;
 class CurrentTestsTab;
+class CurveTab;
 class PrintCommands;
 class ReportPreview;
 class TfoHPrint;
@@ -80,8 +82,11 @@ class TfoAssi : public QMainWindow {
     QMenu* PopupMenu1() const { return popupMenu1_; }
     QPrinter& Printer() { return printer_; } // set up by "Druckereinrichtung", used for every print
     ReportPreview* Preview() const { return preview_; }
+    BarTab* Bars() const { return barTab_; } // tab "Balken Grafik"
+    CurveTab* Curves() const { return curveTab_; } // tab "Kurven Grafik"
 
     void Numerisch1Click();
+    void Balken1Click();
 
   signals:
     // A page was printed under this job title; pdfPath is set when it went
@@ -101,6 +106,8 @@ class TfoAssi : public QMainWindow {
     void PostEdits();
     void ReportError(const QString& text);
     void PageChanged(int index);
+    // VAHA1Click, Feststellbremse1Click, VABetriebsbremse1Click, HABetriebsbremse1Click.
+    void CurvePrintClick(int curveMode);
     void TestSelected(qint64 id, bool fromCurrentTests);
     void TestStored(qint64 id, bool printAtOnce);
     void SpeedButton1Click();
@@ -117,6 +124,8 @@ class TfoAssi : public QMainWindow {
     ReceptionControl* reception_; // ComPort, Timer1
     CurrentTestsTab* currentTests_;
     ArchiveTab* archive_;
+    BarTab* barTab_ = nullptr;
+    CurveTab* curveTab_ = nullptr;
     std::unique_ptr<TestDisplay> display_;
     QMenu* popupMenu1_ = nullptr;
     QMenu* kurven1_ = nullptr;

@@ -5,6 +5,8 @@
 #include "lang/cp1252.h"
 #include "lang/einstellungen.h"
 #include "lang/sprachen.h"
+#include "report/barpage.h"
+#include "report/curvepage.h"
 #include "report/numericpage.h"
 
 #include <QFileInfo>
@@ -77,12 +79,11 @@ void TfoHPrint::RenderPage(QPainter& canvas, const PrinterPage& printer, bool sc
     case NumericPageKind:
         NumericPage(*this);
         break;
-    case CurvePageKind:
     case BarPageKind:
-        CompanyBlock(*this);
-        OrderLine(*this);
-        CustomerBlock(*this);
-        FooterLine(*this);
+        BarPage(*this);
+        break;
+    case CurvePageKind:
+        CurvePage(*this);
         break;
     default:
         break;

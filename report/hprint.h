@@ -146,6 +146,7 @@ class TfoHPrint {
     SelectedForces forces;
     double FontScale = 3.0;  // 1.0 on the printer, 0.8 on screen
     int CurveMode = 1;       // 1 front and rear, 2 parking, 3 front, 4 rear
+    int PedalTickLength = 30;  // pedal axis ticks of the curve page, printer pixels; set by the print commands
     QPainter* Canvas = nullptr;
     bool DrawBitmaps = true;
     double ScreenFactor = 1.0;

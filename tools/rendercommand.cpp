@@ -9,6 +9,7 @@
 #include "decode/reportrecord.h"
 #include "decode/testresult.h"
 #include "graphics/curvedata.h"
+#include "graphics/lcdfont.h"
 #include "reception/testassembly.h"
 #include "records/mitarbeitertable.h"
 #include "report/headerlines.h"
@@ -33,7 +34,7 @@ namespace zevo::tool {
 namespace {
 
 const char* const RenderOptionsUsage = "[--params PARAMS_INI] [--db ZEVODB] [--date DD.MM.YYYY] [--time HH:MM:SS] "
-                                       "--page numeric [--dpi N] (--pdf OUT | --png OUT)";
+                                       "--page numeric|bars|curves-1..4 [--dpi N] (--pdf OUT | --png OUT)";
 
 // The pages render draws; another page is one more line.
 struct PageChoice {
@@ -43,6 +44,11 @@ struct PageChoice {
 };
 const PageChoice Pages[] = {
     {"numeric", NumericPageKind},
+    {"bars", BarPageKind},
+    {"curves-1", CurvePageKind, 1},
+    {"curves-2", CurvePageKind, 2},
+    {"curves-3", CurvePageKind, 3},
+    {"curves-4", CurvePageKind, 4},
 };
 
 constexpr int MinDpi = 72;
@@ -221,11 +227,13 @@ int RunRender(const QStringList& args)
     FillHeaderLines(report, input->settings.Sprache, header);
 
     const double gravityFactor = context.gravityFactor;
-    bool smoothCurves = false;
+    bool smoothCurves = true;  // as the print commands draw them: smoothed once
     TfoHPrint renderer(ReportSources{report, result, curves, input->settings, input->limitSet, gravityFactor,
                                      employeeLines, smoothCurves},
                        QCoreApplication::applicationDirPath());
     renderer.reportProblem = Tell;
+    if (const QString font = SubstituteLiquidCrystal(); !font.isEmpty())
+        Tell(font);
     renderer.CurveMode = page->curveMode;
 
     if (options.contains("--pdf")) {

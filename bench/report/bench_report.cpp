@@ -1,8 +1,12 @@
 // Speed goals of the report renderer, on the full car test of the golden
 // files (toe, tyre profile, ABS, three brakes, suspension, curves, checks):
 //   - the numeric page onto the screen preview (an image at 96 dpi): median under 5 ms;
-//   - the numeric page as a PDF file at 600 dpi: median under 50 ms.
-// The preview is drawn anew on every paint, the PDF on every print.
+//   - the numeric page as a PDF file at 600 dpi: median under 50 ms;
+//   - the bar page as a PDF file at 600 dpi: median under 50 ms.
+//   - one view of the curve tab (four curves, smoothed) onto an image of the
+//     tab's size: median under 2 ms;
+//   - a curve page as a PDF file at 600 dpi: median under 50 ms.
+// The preview and the curve tab are drawn anew on every paint, the PDF on every print.
 
 #include "bench/benchdata.h"
 #include "decode/decodecontext.h"
@@ -10,6 +14,8 @@
 #include "decode/reportrecord.h"
 #include "decode/testresult.h"
 #include "graphics/curvedata.h"
+#include "graphics/curveviews.h"
+#include "graphics/wincolour.h"
 #include "lang/einstellungen.h"
 #include "report/hprint.h"
 #include "report/printjob.h"
@@ -77,6 +83,58 @@ void BM_NumericPagePdf(benchmark::State& state)
     }
 }
 BENCHMARK(BM_NumericPagePdf)->Unit(benchmark::kMillisecond);
+
+void BM_BarPagePdf(benchmark::State& state)
+{
+    ShownTest shown;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bars.pdf"));
+    for (auto _ : state) {
+        const zevo::PrintOutcome outcome =
+            zevo::WritePdfPage(shown.hprint, zevo::BarPageKind, 600, path, QStringLiteral("B-ZE 1234"));
+        if (!outcome.ok)
+            state.SkipWithError(qPrintable(outcome.error));
+    }
+}
+BENCHMARK(BM_BarPagePdf)->Unit(benchmark::kMillisecond);
+
+// What a paint of the curve tab does: copy the loaded samples of the view's
+// curves, smooth them and draw the service-brake view of both axles.
+void BM_CurveTabView(benchmark::State& state)
+{
+    ShownTest shown;
+    const zevo::CurvePlan plan =
+        zevo::PlanCurves(shown.result, shown.curves, 1, zevo::EmptyCurve::EndsView, zevo::ClYellow);
+    zevo::CurveData drawn;
+    QImage image(800, 360, QImage::Format_RGB32);
+    for (auto _ : state) {
+        for (const zevo::CurveTrace& curve : plan.curves)
+            drawn[curve.channel] = shown.curves[curve.channel];
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), Qt::white);
+        painter.setFont(QFont(QStringLiteral("Arial"), 8));
+        zevo::CurvePlotFrame frame = zevo::ScreenCurveFrame(image.size());
+        zevo::DrawCurvePlan(painter, frame, plan, drawn, true, zevo::ScreenFontScale, false);
+    }
+    state.counters["curves"] = double(plan.curves.size());
+}
+BENCHMARK(BM_CurveTabView)->Unit(benchmark::kMillisecond);
+
+void BM_CurvePagePdf(benchmark::State& state)
+{
+    ShownTest shown;
+    shown.hprint.CurveMode = 1;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("curves.pdf"));
+    for (auto _ : state) {
+        shown.smoothCurves = true;  // a print smooths the curves it draws
+        const zevo::PrintOutcome outcome =
+            zevo::WritePdfPage(shown.hprint, zevo::CurvePageKind, 600, path, QStringLiteral("B-ZE 1234"));
+        if (!outcome.ok)
+            state.SkipWithError(qPrintable(outcome.error));
+    }
+}
+BENCHMARK(BM_CurvePagePdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -32,6 +32,9 @@ struct RatioCase {
     double height;             // cm
 };
 
+// Test names rather than byte dumps in the listing.
+void PrintTo(const RatioCase& c, std::ostream* os) { *os << c.name; }
+
 class BrakingRatio : public ReportTest, public ::testing::WithParamInterface<RatioCase> {};
 
 TEST_P(BrakingRatio, SelectsJudgesAndWrites)

@@ -19,6 +19,8 @@ struct ResolutionCase {
     double fontScale;
 };
 
+void PrintTo(const ResolutionCase& c, std::ostream* os) { *os << c.dpi << (c.screen ? " dpi screen" : " dpi"); }
+
 class FrameResolution : public ReportTest, public ::testing::WithParamInterface<ResolutionCase> {};
 
 TEST_P(FrameResolution, PicksBitmapsScaleAndMargin)

@@ -32,6 +32,8 @@ struct SequenceCase {
     const char* blocks;  // after the three common blocks
 };
 
+void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.golden << " set " << int(c.set); }
+
 class BlockSequence : public ReportTest, public ::testing::WithParamInterface<SequenceCase> {};
 
 TEST_P(BlockSequence, FollowsTheSectionsOfTheTestAndTheLimitSet)
@@ -138,6 +140,8 @@ struct BarCase {
     int captionId;
     QColor captionColour;
 };
+
+void PrintTo(const BarCase& c, std::ostream* os) { *os << "difference " << c.difference; }
 
 class BarGroup : public ReportTest, public ::testing::WithParamInterface<BarCase> {};
 

@@ -317,7 +317,8 @@ protected:
     // The page as the renderer lays it out on a 600-dpi A4 page of the PDF,
     // recorded in device pixels: what zevo-tool render draws for the golden
     // test, from the same records (the header lines do not move anything).
-    std::unique_ptr<test::RecordingPaintDevice> FramePage(const char* test)
+    std::unique_ptr<test::RecordingPaintDevice> FramePage(const char* test, int pageKind = NumericPageKind,
+                                                          int curveMode = 1)
     {
         Settings settings;
         settings.Sprache = 1;
@@ -340,7 +341,8 @@ protected:
         const PrinterPage page = PdfPrinterPage(600);
         auto device = std::make_unique<test::RecordingPaintDevice>(600, 600, page.PageWidth, page.PageHeight);
         QPainter painter(device.get());
-        renderer.RenderPage(painter, page, false, 0, NumericPageKind);
+        renderer.CurveMode = curveMode;
+        renderer.RenderPage(painter, page, false, 0, pageKind);
         return device;
     }
 
@@ -392,6 +394,50 @@ TEST_F(RenderTest, PdfTextsStandWhereTheFramePutsThemOnAnA4Page)
     // lines; date and time of the options, whose year gives the century.
     for (const char* word : {"4712", "M-ZE", "23456", "09.2027", "09.2028", "06.12.26", "14:03:59"})
         EXPECT_NE(testing::FindWord(words, word), nullptr) << word;
+}
+
+// The bar page: the legend's caption and the front axle's left read-out
+// (a seven-segment face standing in for "LiquidCrystal") where the frame
+// puts them.
+TEST_F(RenderTest, BarPageTextsStandWhereTheFramePutsThem)
+{
+    QStringList args = RenderArgs("decode/car.txt", {"--pdf", Path("bars.pdf")});
+    args[args.indexOf("numeric")] = "bars";
+    const ToolRun run = Run(args);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const std::vector<testing::PdfWord> words = testing::PdfWords(Path("bars.pdf"));
+    const auto frame = FramePage("decode/car.txt", BarPageKind);
+    for (const char* text : {"Ergebnis", "3180"}) {
+        SCOPED_TRACE(text);
+        const test::RecordedText* drawn = frame->FindText(QString::fromLatin1(text));
+        ASSERT_NE(drawn, nullptr) << frame->AllTexts().join(" | ").toStdString();
+        const testing::PdfWord* read = testing::FindWord(words, QString::fromLatin1(text));
+        ASSERT_NE(read, nullptr);
+        EXPECT_NEAR(read->box.left(), PdfMarginPt + drawn->topLeft.x() * 72 / 600, 1.0);
+        EXPECT_NEAR(read->box.top(), PdfMarginPt + drawn->topLeft.y() * 72 / 600, 1.0);
+    }
+}
+
+// The front axle's curve page: the force axis, the pedal axis and the legend
+// stand where the frame puts them.
+TEST_F(RenderTest, CurvePagePdfTextsStandWhereTheFramePutsThem)
+{
+    QStringList args = RenderArgs("decode/car.txt", {"--pdf", Path("curves.pdf")});
+    args[args.indexOf("numeric")] = "curves-3";
+    const ToolRun run = Run(args << "--curves" << Data("decode/car.curves.txt"));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const std::vector<testing::PdfWord> words = testing::PdfWords(Path("curves.pdf"));
+    const auto frame = FramePage("decode/car.txt", CurvePageKind, 3);
+    for (const char* text : {"4200", "1000", "Bremse VA Links"}) {
+        SCOPED_TRACE(text);
+        const test::RecordedText* drawn = frame->FindText(QString::fromLatin1(text));
+        ASSERT_NE(drawn, nullptr) << frame->AllTexts().join(" | ").toStdString();
+        const testing::PdfWord* read = testing::FindWord(words, QString::fromLatin1(text).section(' ', 0, 0));
+        ASSERT_NE(read, nullptr);
+        EXPECT_NEAR(read->box.left(), PdfMarginPt + drawn->topLeft.x() * 72 / 600, 1.0);
+        EXPECT_NEAR(read->box.top(), PdfMarginPt + drawn->topLeft.y() * 72 / 600, 1.0);
+    }
 }
 
 // The preview form: the size of the preview of the PDF's A4 page, drawn.
@@ -450,7 +496,7 @@ TEST_F(RenderTest, RefusedInputIsOneLineExitTwoAndWritesNothing)
         base + QStringList{"--params", shortParams.fileName(), "--pdf", out},
         base + QStringList{"--db", Path("notable.sqlite"), "--pdf", out},
         base + QStringList{"--db", Path("missing.sqlite"), "--pdf", out},
-        {"render", Data("decode/car.txt"), "--page", "bars", "--pdf", out},
+        {"render", Data("decode/car.txt"), "--page", "pie", "--pdf", out},
         {"render", Data("decode/car.txt"), "--pdf", out},
         base + QStringList{"--dpi", "71", "--pdf", out},
         base + QStringList{"--pdf", out, "--png", Path("out.png")},
