@@ -4,6 +4,7 @@
 #include "decode/limitsets.h"
 #include "decode/reportrecord.h"
 #include "decode/testresult.h"
+#include "graphics/bargraphics.h"
 #include "graphics/curvedata.h"
 #include "graphics/curveplot.h"
 #include "graphics/wincolour.h"
@@ -76,14 +77,10 @@ void NumericBarGroup(TfoHPrint& p, int group, int okLimit, int borderLimit, doub
         return;
     enum { Ok, Border, NotOk } band = difference < okLimit ? Ok : difference < borderLimit ? Border : NotOk;
     unsigned int colour = band == Ok ? ClGreen : band == Border ? ClYellow : ClRed;
-    if (p.Russian() && captionY > 2.9) {
-        // The Russian rules judge the parking brake by its braking ratio.
-        const TestResult& r = p.src.result;
-        const double ratio = (left + right) / (r.TotalWeight * p.src.gravityFactor);
-        colour = r.TotalWeight < 50 ? ClYellow
-                 : ratio >= RussianLimits(p.Limits().vehicleType).ParkingRatio ? ClGreen
-                                                                                 : ClRed;
-    }
+    // The Russian rules judge the parking brake by its braking ratio.
+    if (p.Russian() && captionY > 2.9)
+        colour = BarVerdictColour(p.Limits(), ParkingBrakeGroup, int(difference), int(left), int(right),
+                                  p.src.result.TotalWeight);
     DrawBar(p, colour, 1, left / scale * BarFullHeight, BarBottom, x);
     DrawBar(p, colour, 1, right / scale * BarFullHeight, BarBottom, x + 2.7);
     DrawBar(p, ClBlue, 0.65, difference / 100 * BarFullHeight, BarBottom, x + 1.5);

@@ -240,21 +240,21 @@ void BrakeTableBlock(TfoHPrint& p)
     }
     if (r.HasTotalWeight && !p.Polish()) {
         p.SetFont(9, false);
-        if (report.BrakeTestOk) {
-            p.SetColour(ClGreen);
-            p.TextAt(p.Text(157), 16.0, 2.35);
-        }
-        if (report.BrakeNotOk) {
-            p.SetColour(ClRed);
-            p.TextAt(p.Text(158), 16.0, 2.35);
-        }
-        if (report.SpeedOk) {
-            p.SetColour(ClGreen);
-            p.TextAt(p.Text(159), 16.0, 2.7);
-        }
-        if (report.SpeedLow) {
-            p.SetColour(ClRed);
-            p.TextAt(p.Text(160), 16.0, 2.7);
+        // Each flag the test stand printed, in its colour; one not set draws nothing.
+        const struct {
+            bool set;
+            unsigned int colour;
+            int text;
+            double y;
+        } verdicts[] = {{bool(report.BrakeTestOk), ClGreen, 157, 2.35},
+                        {bool(report.BrakeNotOk), ClRed, 158, 2.35},
+                        {bool(report.SpeedOk), ClGreen, 159, 2.7},
+                        {bool(report.SpeedLow), ClRed, 160, 2.7}};
+        for (const auto& verdict : verdicts) {
+            if (!verdict.set)
+                continue;
+            p.SetColour(verdict.colour);
+            p.TextAt(p.Text(verdict.text), 16.0, verdict.y);
         }
         p.SetColour(ClBlack);
     }

@@ -1,11 +1,10 @@
 // Speed goals of the report renderer, on the full car test of the golden
 // files (toe, tyre profile, ABS, three brakes, suspension, curves, checks):
 //   - the numeric page onto the screen preview (an image at 96 dpi): median under 5 ms;
-//   - the numeric page as a PDF file at 600 dpi: median under 50 ms;
-//   - the bar page as a PDF file at 600 dpi: median under 50 ms.
 //   - one view of the curve tab (four curves, smoothed) onto an image of the
 //     tab's size: median under 2 ms;
-//   - a curve page as a PDF file at 600 dpi: median under 50 ms.
+//   - the numeric, a curve and the bar page each as a PDF file at 600 dpi:
+//     median under 50 ms.
 // The preview and the curve tab are drawn anew on every paint, the PDF on every print.
 
 #include "bench/benchdata.h"
@@ -70,33 +69,26 @@ void BM_NumericPagePreview(benchmark::State& state)
 }
 BENCHMARK(BM_NumericPagePreview)->Unit(benchmark::kMillisecond);
 
-void BM_NumericPagePdf(benchmark::State& state)
+// A page as a PDF file at 600 dpi, as a print without a printer writes it.
+// Every print smooths the curves it draws anew (repeated smoothing of the
+// same samples costs the same as the first).
+void BM_PagePdf(benchmark::State& state, int pageKind, int curveMode)
 {
     ShownTest shown;
+    shown.hprint.CurveMode = curveMode;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.pdf"));
     for (auto _ : state) {
+        shown.smoothCurves = true;
         const zevo::PrintOutcome outcome =
-            zevo::WritePdfPage(shown.hprint, zevo::NumericPageKind, 600, path, QStringLiteral("B-ZE 1234"));
+            zevo::WritePdfPage(shown.hprint, pageKind, 600, path, QStringLiteral("B-ZE 1234"));
         if (!outcome.ok)
             state.SkipWithError(qPrintable(outcome.error));
     }
 }
-BENCHMARK(BM_NumericPagePdf)->Unit(benchmark::kMillisecond);
-
-void BM_BarPagePdf(benchmark::State& state)
-{
-    ShownTest shown;
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("bars.pdf"));
-    for (auto _ : state) {
-        const zevo::PrintOutcome outcome =
-            zevo::WritePdfPage(shown.hprint, zevo::BarPageKind, 600, path, QStringLiteral("B-ZE 1234"));
-        if (!outcome.ok)
-            state.SkipWithError(qPrintable(outcome.error));
-    }
-}
-BENCHMARK(BM_BarPagePdf)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PagePdf, Numeric, zevo::NumericPageKind, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PagePdf, Curves, zevo::CurvePageKind, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PagePdf, Bars, zevo::BarPageKind, 1)->Unit(benchmark::kMillisecond);
 
 // What a paint of the curve tab does: copy the loaded samples of the view's
 // curves, smooth them and draw the service-brake view of both axles.
@@ -120,21 +112,6 @@ void BM_CurveTabView(benchmark::State& state)
 }
 BENCHMARK(BM_CurveTabView)->Unit(benchmark::kMillisecond);
 
-void BM_CurvePagePdf(benchmark::State& state)
-{
-    ShownTest shown;
-    shown.hprint.CurveMode = 1;
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("curves.pdf"));
-    for (auto _ : state) {
-        shown.smoothCurves = true;  // a print smooths the curves it draws
-        const zevo::PrintOutcome outcome =
-            zevo::WritePdfPage(shown.hprint, zevo::CurvePageKind, 600, path, QStringLiteral("B-ZE 1234"));
-        if (!outcome.ok)
-            state.SkipWithError(qPrintable(outcome.error));
-    }
-}
-BENCHMARK(BM_CurvePagePdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

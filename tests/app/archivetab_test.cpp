@@ -1,12 +1,9 @@
-// The tab "Testarchiv": the list with the owners' names, the search through
-// the vehicle search window, showing and deleting archived tests.
+// The tab "Testarchiv": listing with the owners, searching, showing and deleting archived tests.
 
 #include "app/archivelistmodel.h"
 #include "tests/app/assifixture.h"
 
 #include <QAbstractButton>
-#include <QMenu>
-#include <QTabWidget>
 #include <QTimer>
 
 namespace zevo::assitest {
@@ -14,12 +11,6 @@ namespace {
 
 class ArchiveTabTest : public AssiTest {
   protected:
-    void ShowArchive()
-    {
-        auto& pages = Part<QTabWidget>(*assi, "PageControl1");
-        pages.setCurrentWidget(&Part<QWidget>(*assi, "TabSheet6"));
-    }
-
     QTableView& Grid() const { return Part<QTableView>(*assi, "DBGrid2"); }
 
     QStringList Listed() const
@@ -30,11 +21,10 @@ class ArchiveTabTest : public AssiTest {
         return rows;
     }
 
-    // Runs the search button with the search window answering by typing `typed`
-    // and Enter, or closing with Escape when `typed` is empty.
+    // The search button, the search window answering with `typed` and Enter, or Escape when it is empty.
     void Search(const QString& typed)
     {
-        QTimer::singleShot(0, search.get(), [this, typed] {
+        QTimer::singleShot(0, search, [this, typed] {
             auto& edit = Part<QLineEdit>(*search, "edKennz");
             QTest::keyClicks(&edit, typed);
             QTest::keyClick(&edit, typed.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
@@ -42,9 +32,7 @@ class ArchiveTabTest : public AssiTest {
         Part<QAbstractButton>(*assi, "SpeedButton3").click();
     }
 
-    bool PrintEntriesEnabled() const { return Part<QAction>(*assi, "Numerisch1").isEnabled(); }
-
-    void StoreArchive()
+    void StartWithArchive()
     {
         StoreVehicle("B-1", "Bauer", "Anna");
         StoreVehicle("K-2", "Klein", "Karl");
@@ -53,14 +41,14 @@ class ArchiveTabTest : public AssiTest {
         StoreTest("B-1", now.date(), "j");
         StoreTest("N-3", now.date(), "j"); // no vehicle: not listed
         StoreTest("U-4", now.date(), "n"); // untouched: not listed
+        Start();
+        ShowTab("TabSheet6");
     }
 };
 
-TEST_F(ArchiveTabTest, ListsArchivedTestsWithTheirOwnersAndShowsTheNewest)
+TEST_F(ArchiveTabTest, ListsArchivedTestsWithTheirOwnersShowsTheSelectedAndDeletesIt)
 {
-    StoreArchive();
-    Start();
-    ShowArchive();
+    StartWithArchive();
     EXPECT_EQ(Listed(), QStringList({"B-1 Bauer Anna", "K-2 Klein Karl", "B-1 Bauer Anna"}));
     EXPECT_EQ(Grid().currentIndex().row(), 2);
     EXPECT_EQ(LabelText("Label62"), "Gefunden");
@@ -74,14 +62,19 @@ TEST_F(ArchiveTabTest, ListsArchivedTestsWithTheirOwnersAndShowsTheNewest)
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, Grid().visualRect(second).center());
     EXPECT_EQ(LabelText("laKennzeichen"), "K-2");
     EXPECT_EQ(EditText("DBEdit7"), "Karl");
+
+    // Deleting it refreshes the list and keeps the vehicle.
+    Part<QAbstractButton>(*assi, "SpeedButton6").click();
+    EXPECT_EQ(Listed(), QStringList({"B-1 Bauer Anna", "B-1 Bauer Anna"}));
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen WHERE Kennzeichen = 'K-2'"), 0);
+    EXPECT_TRUE(Vehicle("K-2").has_value());
+    EXPECT_EQ(ErrorBox(*assi), nullptr);
 }
 
 TEST_F(ArchiveTabTest, TheSearchNarrowsTheListAndClosingItListsAllAgain)
 {
-    StoreArchive();
     StoreVehicle("Z-9", "Zeh", "Zora");
-    Start();
-    ShowArchive();
+    StartWithArchive();
 
     Search("K");
     EXPECT_EQ(Listed(), QStringList({"K-2 Klein Karl"}));
@@ -94,29 +87,14 @@ TEST_F(ArchiveTabTest, TheSearchNarrowsTheListAndClosingItListsAllAgain)
     EXPECT_EQ(Grid().model()->rowCount(), 3);
 }
 
-TEST_F(ArchiveTabTest, DeleteRefreshesTheListAndKeepsTheVehicle)
-{
-    StoreArchive();
-    Start();
-    ShowArchive();
-    Grid().setCurrentIndex(Grid().model()->index(1, ArchiveListModel::Kennzeichen));
-    Part<QAbstractButton>(*assi, "SpeedButton6").click();
-
-    EXPECT_EQ(Listed(), QStringList({"B-1 Bauer Anna", "B-1 Bauer Anna"}));
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen WHERE Kennzeichen = 'K-2'"), 0);
-    EXPECT_TRUE(Vehicle("K-2").has_value());
-    EXPECT_EQ(ErrorBox(*assi), nullptr);
-}
-
 TEST_F(ArchiveTabTest, AnEmptyArchiveDisablesPrintingAndDeletesNothing)
 {
     StoreTest("U-1", now.date());
     Start();
     ASSERT_TRUE(PrintEntriesEnabled()); // the untouched test
-    ShowArchive();
+    ShowTab("TabSheet6");
     EXPECT_EQ(Grid().model()->rowCount(), 0);
     EXPECT_FALSE(PrintEntriesEnabled());
-    EXPECT_FALSE(Part<QMenu>(*assi, "Kurven1").menuAction()->isEnabled());
     EXPECT_EQ(LabelText("Label62"), "nicht");
 
     Part<QAbstractButton>(*assi, "SpeedButton6").click();

@@ -1,7 +1,5 @@
 #pragma once
-// The main window as the program starts it: a fresh database and settings
-// file in a temporary working folder, TfoAssi with the dialogs it opens,
-// wired as main() wires them, and a fixed clock.
+// The main window and dialogs wired as main() does, in a temporary working folder, with a fixed clock.
 
 #include "app/companyfile.h"
 #include "app/programstate.h"
@@ -18,11 +16,12 @@
 #include "report/printjob.h"
 #include "tests/app/dialogtest.h"
 
-#include <QAbstractItemView>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSqlQuery>
+#include <QTabWidget>
 #include <QTableView>
 #include <memory>
 
@@ -31,31 +30,23 @@ namespace zevo::assitest {
 using dialogtest::ErrorBox;
 using dialogtest::Part;
 
-class AssiTest : public ::testing::Test {
+class AssiTest : public RecordsTest {
   protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        RecordsTest::SetUp();
         // The settings file and the COMn links are found in the working folder.
         previousFolder = QDir::currentPath();
         QDir::setCurrent(dir.path());
-        DbResult<QSqlDatabase> opened = OpenDatabase(dir.filePath(QStringLiteral("zevodb.sqlite")), Connection);
-        ASSERT_TRUE(opened.ok()) << opened.error().toStdString();
-        db = opened.value();
         state.programFolder = dir.path();
         state.clock = [this] { return now; };
     }
 
     void TearDown() override
     {
-        search.reset();
-        employees.reset();
-        company.reset();
-        settings.reset();
-        assi.reset();
+        assi.reset(); // and the dialogs, its children
         renderer.reset();
-        db = QSqlDatabase();
-        CloseDatabase(Connection);
+        RecordsTest::TearDown();
         QDir::setCurrent(previousFolder);
     }
 
@@ -63,9 +54,9 @@ class AssiTest : public ::testing::Test {
     void Create()
     {
         assi = std::make_unique<TfoAssi>(state, db);
-        settings = std::make_unique<TfoGrundeinstellung>(state, assi.get(), dir.filePath(SettingsFileName));
-        company = std::make_unique<TfoFirma>(state, assi.get());
-        search = std::make_unique<TfoSuchenKFZ>(db, assi.get());
+        settings = new TfoGrundeinstellung(state, assi.get(), dir.filePath(SettingsFileName));
+        company = new TfoFirma(state, assi.get());
+        search = new TfoSuchenKFZ(db, assi.get());
         renderer = std::make_unique<TfoHPrint>(ReportSources{state.report, state.result, state.curves, state.settings,
                                                              state.limitSet, state.GravityFactor, state.EmployeeLines,
                                                              state.SmoothCurves},
@@ -74,11 +65,10 @@ class AssiTest : public ::testing::Test {
         assi->AttachRenderer(*renderer);
         // Whatever printers this machine has, a test prints into PDF files.
         ConfigurePdfPrinter(assi->Printer(), DefaultPdfDpi);
-        employees = std::make_unique<TfoMitarbeiter>(state, db, assi.get());
-        assi->AttachDialogs({settings.get(), company.get(), search.get(), employees.get()});
-        QObject::connect(settings.get(), &TfoGrundeinstellung::settingsApplied, assi.get(), &TfoAssi::SettingsApplied);
-        QObject::connect(settings.get(), &TfoGrundeinstellung::languageApplyRequested, assi.get(),
-                         &TfoAssi::ApplyLanguage);
+        employees = new TfoMitarbeiter(state, db, assi.get());
+        assi->AttachDialogs({settings, company, search, employees});
+        QObject::connect(settings, &TfoGrundeinstellung::settingsApplied, assi.get(), &TfoAssi::SettingsApplied);
+        QObject::connect(settings, &TfoGrundeinstellung::languageApplyRequested, assi.get(), &TfoAssi::ApplyLanguage);
     }
 
     void Start()
@@ -102,29 +92,26 @@ class AssiTest : public ::testing::Test {
                      const QString& hu = {}, const QString& au = {}, std::optional<double> km = {},
                      const QByteArray& druckdaten = {}, const QByteArray& grafikdaten = {})
     {
-        MessungRow row;
-        row.Kennzeichen = kennzeichen;
-        row.Datum = datum;
-        row.Uhrzeit = QTime(10, 15, 0);
-        row.AuftragsNr = QStringLiteral("A-") + kennzeichen.trimmed();
-        row.Km = km;
-        row.HU = hu;
-        row.AU = au;
-        row.Bearbeitet = bearbeitet;
-        row.Druckdaten = druckdaten;
-        row.Grafikdaten = grafikdaten;
-        const DbResult<qint64> id = InsertTest(db, row);
+        const DbResult<qint64> id = InsertTest(db, {.Kennzeichen = kennzeichen,
+                                                    .Datum = datum,
+                                                    .Uhrzeit = QTime(10, 15),
+                                                    .AuftragsNr = "A-" + kennzeichen.trimmed(),
+                                                    .Km = km,
+                                                    .HU = hu,
+                                                    .Bearbeitet = bearbeitet,
+                                                    .AU = au,
+                                                    .Druckdaten = druckdaten,
+                                                    .Grafikdaten = grafikdaten});
         EXPECT_TRUE(id.ok()) << id.error().toStdString();
         return id.ok() ? id.value() : 0;
     }
 
-    void StoreVehicle(const QString& kennzeichen, const QString& name, const QString& vorname, const QString& tuev = {})
+    void StoreVehicle(const QString& kennzeichen, const QString& name, const QString& vorname)
     {
         KfzRow row;
         row.Kennzeichen = kennzeichen;
         row.Name = name;
         row.Vorname = vorname;
-        row.TueV = tuev;
         ASSERT_EQ(InsertKfz(db, row), QString());
     }
 
@@ -140,36 +127,47 @@ class AssiTest : public ::testing::Test {
         return query.exec(statement) && query.next() ? query.value(0).toInt() : -1;
     }
 
+    static QByteArray TestData(const char* name)
+    {
+        return dialogtest::FileBytes(QStringLiteral(ZEVO_TEST_DATA "/decode/") + QLatin1String(name));
+    }
+
+    void ShowTab(const char* name)
+    {
+        Part<QTabWidget>(*assi, "PageControl1").setCurrentWidget(&Part<QWidget>(*assi, name));
+    }
+
+    // The three print entries are enabled together.
+    bool PrintEntriesEnabled() const
+    {
+        const bool numeric = Part<QAction>(*assi, "Numerisch1").isEnabled();
+        EXPECT_EQ(Part<QMenu>(*assi, "Kurven1").menuAction()->isEnabled(), numeric);
+        EXPECT_EQ(Part<QAction>(*assi, "Balken1").isEnabled(), numeric);
+        return numeric;
+    }
+
     QString Line(int i) const { return FromCp1252(state.report.LineA(i)); }
     QString LabelText(const char* name) const { return Part<QLabel>(*assi, name).text(); }
     QString EditText(const char* name) const { return Part<QLineEdit>(*assi, name).text(); }
 
     // Text the grid shows in a cell: its visible column and row.
-    static QString Cell(const QAbstractItemView& grid, int row, int visibleColumn)
+    static QString Cell(const QTableView& grid, int row, int visibleColumn)
     {
-        const QAbstractItemModel* model = grid.model();
-        int seen = -1;
-        for (int column = 0; column < model->columnCount(); ++column) {
-            if (static_cast<const QTableView&>(grid).isColumnHidden(column))
-                continue;
-            if (++seen == visibleColumn)
-                return model->index(row, column).data().toString();
-        }
+        for (int column = 0, seen = -1; column < grid.model()->columnCount(); ++column)
+            if (!grid.isColumnHidden(column) && ++seen == visibleColumn)
+                return grid.model()->index(row, column).data().toString();
         return {};
     }
 
-    static inline const QString Connection = QStringLiteral("assi-test");
-    QTemporaryDir dir;
     QString previousFolder;
-    QSqlDatabase db;
     QDateTime now{QDate(2026, 5, 10), QTime(9, 0)};
     ProgramState state;
     std::unique_ptr<TfoAssi> assi;
     std::unique_ptr<TfoHPrint> renderer;
-    std::unique_ptr<TfoGrundeinstellung> settings;
-    std::unique_ptr<TfoFirma> company;
-    std::unique_ptr<TfoSuchenKFZ> search;
-    std::unique_ptr<TfoMitarbeiter> employees;
+    TfoGrundeinstellung* settings = nullptr; // the dialogs are assi's children
+    TfoFirma* company = nullptr;
+    TfoSuchenKFZ* search = nullptr;
+    TfoMitarbeiter* employees = nullptr;
 };
 
 } // namespace zevo::assitest

@@ -1,5 +1,4 @@
-// The tab "Balken Grafik" in the running main window: it shows the test on
-// display, and the print menu's "Balken" prints the bar page.
+// The tab "Balken Grafik": the bars of the test on display, and "Balken" printing the bar page.
 
 #include "app/bartab.h"
 #include "graphics/curveplot.h"
@@ -9,23 +8,16 @@
 
 #include <QAction>
 #include <QSignalSpy>
-#include <QTabWidget>
 
 namespace zevo::assitest {
 namespace {
-
-QByteArray TestData(const char* name)
-{
-    return dialogtest::FileBytes(QStringLiteral(ZEVO_TEST_DATA "/decode/") + QLatin1String(name));
-}
 
 TEST_F(AssiTest, BarTabFollowsTheShownTestAndBalkenPrintsTheBarPage)
 {
     const qint64 car = StoreTest("B-ZE 1234", now.date(), "n", {}, {}, {}, TestData("car.txt"));
     const qint64 trailer = StoreTest("B-AH 77", now.date(), "n", {}, {}, {}, TestData("trailer.txt"));
     Start();
-    EXPECT_EQ(Part<QLineEdit>(*assi, "edVAlinks").placeholderText(), "1860");
-    Part<QTabWidget>(*assi, "PageControl1").setCurrentWidget(&Part<QWidget>(*assi, "TabSheet4"));
+    ShowTab("TabSheet4");
 
     const auto& frame = Part<BarShape>(*assi, "shbVAlinksMax");
     const auto& bar = Part<BarShape>(*assi, "shbValinks");

@@ -1,5 +1,4 @@
-// The tab "KD/Kfz Daten": selecting, saving (archiving) and deleting tests,
-// editing in place, and edits saved when another test is shown.
+// The tab "KD/Kfz Daten": selecting, saving (archiving), deleting and editing tests.
 
 #include "app/messungenmodel.h"
 #include "tests/app/assifixture.h"
@@ -31,7 +30,7 @@ class CurrentTestsTabTest : public AssiTest {
     QString Bearbeitet(qint64 id) { return ReadTest(db, id).value()->Bearbeitet; }
 };
 
-TEST_F(CurrentTestsTabTest, SelectingARowShowsThatTest)
+TEST_F(CurrentTestsTabTest, SelectingARowShowsThatTestAndOnlyDateAndTimeAreReadOnly)
 {
     const qint64 first = StoreTest("A-1", now.date());
     StoreTest("B-2", now.date());
@@ -45,6 +44,13 @@ TEST_F(CurrentTestsTabTest, SelectingARowShowsThatTest)
     Grid().setCurrentIndex(Grid().model()->index(1, MessungenModel::Kennzeichen));
     QTest::keyClick(&Grid(), Qt::Key_Return);
     EXPECT_EQ(LabelText("laKennzeichen"), "B-2");
+
+    const QAbstractItemModel* model = Grid().model();
+    for (const int column : {MessungenModel::Kennzeichen, MessungenModel::Datum, MessungenModel::Uhrzeit,
+                             MessungenModel::AuftragsNr, MessungenModel::Km, MessungenModel::HU, MessungenModel::AU}) {
+        const bool readOnly = column == MessungenModel::Datum || column == MessungenModel::Uhrzeit;
+        EXPECT_EQ(bool(model->flags(model->index(0, column)) & Qt::ItemIsEditable), !readOnly) << column;
+    }
 }
 
 TEST_F(CurrentTestsTabTest, SavingArchivesTheTestAndTheNextRowBecomesCurrent)
@@ -62,16 +68,20 @@ TEST_F(CurrentTestsTabTest, SavingArchivesTheTestAndTheNextRowBecomesCurrent)
     EXPECT_EQ(EditText("dbedAuftrag"), "A-B-2");
 }
 
-TEST_F(CurrentTestsTabTest, SavingNeedsARegistrationAndCreatesAMissingVehicle)
+TEST_F(CurrentTestsTabTest, ABlankRegistrationGetsNoVehicleAndCannotBeSavedUntilOneIsTyped)
 {
     const qint64 blank = StoreTest("  ", now.date());
     Start();
+    EXPECT_EQ(assi->CurrentTestId(), blank);
+    EXPECT_EQ(LabelText("Label62"), "Gefunden");
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Kfz"), 0);
+    EXPECT_FALSE(Part<QLineEdit>(*assi, "EditFabrikat").isEnabled());
+    EXPECT_EQ(Line(19), "Kennzeichen  : ");
     Part<QAbstractButton>(*assi, "SpeedButton2").click();
     EXPECT_EQ(Bearbeitet(blank), "n");
     EXPECT_EQ(ErrorBox(*assi), nullptr);
 
-    // A registration typed in the grid after the test was shown has no
-    // vehicle yet; saving creates it, so that the archive lists the test.
+    // A registration typed after the test was shown: saving creates its vehicle, so the archive lists it.
     Grid().setCurrentIndex(Grid().model()->index(0, MessungenModel::Kennzeichen));
     QTest::keyClick(&Grid(), 'N');
     auto* cell = Grid().viewport()->findChild<QLineEdit*>();
@@ -101,22 +111,6 @@ TEST_F(CurrentTestsTabTest, DeleteRemovesTheCurrentTestAtOnceAndAnEmptyListStays
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen"), 0);
     EXPECT_FALSE(Part<QLineEdit>(*assi, "dbedAuftrag").isEnabled());
     EXPECT_EQ(ErrorBox(*assi), nullptr);
-}
-
-TEST_F(CurrentTestsTabTest, DateAndTimeAreReadOnlyTheOtherColumnsEditable)
-{
-    StoreTest("A-1", now.date());
-    Start();
-    const QAbstractItemModel* model = Grid().model();
-    for (const auto& [column, editable] : {std::pair{MessungenModel::Kennzeichen, true},
-                                           {MessungenModel::Datum, false},
-                                           {MessungenModel::Uhrzeit, false},
-                                           {MessungenModel::AuftragsNr, true},
-                                           {MessungenModel::Km, true},
-                                           {MessungenModel::HU, true},
-                                           {MessungenModel::AU, true}}) {
-        EXPECT_EQ(bool(model->flags(model->index(0, column)) & Qt::ItemIsEditable), editable) << column;
-    }
 }
 
 TEST_F(CurrentTestsTabTest, EditsAreSavedWhenAnotherTestIsShown)

@@ -1,12 +1,10 @@
-// The tab "Kurven Grafik" in the running window: a diagram that survives
-// repaints and resizes, the legend of a view, and the curve print commands.
+// The tab "Kurven Grafik": the diagram through repaints and resizes, a view's legend, curve printing.
 
 #include "app/curvetab.h"
 #include "tests/app/assifixture.h"
 
 #include <QAbstractButton>
 #include <QSignalSpy>
-#include <QTabWidget>
 
 namespace zevo::assitest {
 namespace {
@@ -16,11 +14,9 @@ class CurveTabTest : public AssiTest {
     void SetUp() override
     {
         AssiTest::SetUp();
-        const QString data = QStringLiteral(ZEVO_TEST_DATA "/decode/");
-        StoreTest("B-ZE 1", now.date(), "n", {}, {}, {}, dialogtest::FileBytes(data + "car.txt"),
-                  dialogtest::FileBytes(data + "car.curves.txt"));
+        StoreTest("B-ZE 1", now.date(), "n", {}, {}, {}, TestData("car.txt"), TestData("car.curves.txt"));
         Start();
-        Part<QTabWidget>(*assi, "PageControl1").setCurrentWidget(&Part<QWidget>(*assi, "Tabsheet3"));
+        ShowTab("Tabsheet3");
     }
 
     QImage Diagram() const

@@ -1,8 +1,7 @@
 #pragma once
-// Helpers of the dialog tests: finding a window's parts by their object names,
-// its error message box, and a database file in a temporary folder.
+// Helpers of the window tests: parts by object name, the error box, typing, files.
 
-#include "records/database.h"
+#include "tests/records/recordsfixture.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -11,19 +10,12 @@
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace zevo::dialogtest {
 
-// The named part of a window; a missing one fails the test (gtest reports
-// the exception) rather than crashing it.
+// The named part of a window; a missing one fails the test instead of crashing it.
 template <typename W> W& Part(const QWidget& window, const char* name)
 {
     W* part = window.findChild<W*>(QString::fromLatin1(name));
@@ -32,8 +24,7 @@ template <typename W> W& Part(const QWidget& window, const char* name)
     return *part;
 }
 
-// Clicks a button; near the left edge, since a radio button only takes clicks
-// on its indicator and text.
+// Clicks near the left edge: a radio button takes clicks only on its indicator and text.
 inline void Click(const QWidget& window, const char* name)
 {
     auto& button = Part<QAbstractButton>(window, name);
@@ -46,8 +37,7 @@ inline QMessageBox* ErrorBox(const QWidget& window)
     return window.findChild<QMessageBox*>(QStringLiteral("ErrorMessage"));
 }
 
-// Types the text key by key. QTest::keyClicks knows ASCII only; a workshop
-// address has umlauts.
+// Types key by key: QTest::keyClicks knows ASCII only, a workshop address has umlauts.
 inline void TypeText(QWidget* widget, const QString& text)
 {
     for (const QChar c : text)
@@ -66,26 +56,5 @@ inline void WriteFile(const QString& path, const QByteArray& bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
-
-// A fresh database file per test, under a connection of its own.
-class DatabaseTest : public ::testing::Test {
-  protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        DbResult<QSqlDatabase> opened = OpenDatabase(dir.filePath(QStringLiteral("zevodb.sqlite")), Connection);
-        ASSERT_TRUE(opened.ok()) << opened.error().toStdString();
-        db = opened.value();
-    }
-    void TearDown() override
-    {
-        db = QSqlDatabase();
-        CloseDatabase(Connection);
-    }
-
-    static inline const QString Connection = QStringLiteral("dialog-test");
-    QTemporaryDir dir;
-    QSqlDatabase db;
-};
 
 } // namespace zevo::dialogtest

@@ -1,5 +1,4 @@
-// Window tests need a QApplication before the first widget; without a display
-// they run on the offscreen platform.
+// Widgets need a QApplication first; without a display the tests run offscreen.
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// ShowTest: which test is shown, what it does to the vehicle table, the
-// labels and report lines it fills, and the decode it runs.
+// ShowTest: the test shown, its vehicle found or created, the labels and report lines, the decode.
 
 #include "tests/app/assifixture.h"
 
@@ -24,6 +23,7 @@ TEST_F(TestDisplayTest, AnUnknownRegistrationCreatesItsVehicleUnderTheTrimmedNam
     EXPECT_EQ(LabelText("laKennzeichen"), "AB-C 123");
     EXPECT_EQ(LabelText("labKennzeichen"), "AB-C 123");
     EXPECT_EQ(LabelText("laBAuftrag"), "A-AB-C 123");
+    EXPECT_EQ(LabelText("labTestDatum"), "10.05.26 / 10:15:00");
     EXPECT_EQ(EditText("EditKennzeichen"), "AB-C 123");
     EXPECT_EQ(EditText("EditTuev"), "05.2027");
     const QStringList lines = {Line(9), Line(10), Line(11), Line(19), Line(23), Line(24), Line(25)};
@@ -38,21 +38,11 @@ TEST_F(TestDisplayTest, AnUnknownRegistrationCreatesItsVehicleUnderTheTrimmedNam
 
 TEST_F(TestDisplayTest, AKnownVehicleKeepsWhatTheTestLeavesEmpty)
 {
-    StoreVehicle("HH-X 5", "Muster", "Max", "11.2025");
-    {
-        KfzRow row = *Vehicle("HH-X 5");
-        row.Strasse = "Hauptstraße 1";
-        row.Plz = "20095";
-        row.Ort = "Hamburg";
-        row.Telefon = "040 123";
-        row.Fabrikat = "VW";
-        row.Modell = "Golf";
-        row.Inspektion = "03.2026";
-        ASSERT_TRUE(UpdateKfz(db, "HH-X 5", row).ok());
-    }
-    const qint64 id = StoreTest("HH-X 5", now.date(), "n", "", "08.2027", {});
+    const KfzRow known{"HH-X 5", "VW",  "Golf",          "",      {},        "",        "03.2026", "", "11.2025",
+                       "Muster", "Max", "Hauptstraße 1", "20095", "Hamburg", "040 123", ""};
+    ASSERT_EQ(InsertKfz(db, known), QString());
+    StoreTest("HH-X 5", now.date(), "n", "", "08.2027");
     Start();
-    assi->ShowTest(id);
 
     const KfzRow vehicle = *Vehicle("HH-X 5");
     EXPECT_EQ(vehicle.TueV, "11.2025"); // the test printed no inspection date
@@ -63,17 +53,6 @@ TEST_F(TestDisplayTest, AKnownVehicleKeepsWhatTheTestLeavesEmpty)
                                Line(18), Line(20), Line(21), Line(24), Line(26)};
     EXPECT_EQ(lines, QStringList({"Kunde", "KFZ", "Muster Max", "Hauptstraße 1", "20095 Hamburg", "Tel. 040 123",
                                   "Fabrikat     : VW", "Modell    :Golf", "TüV: 11.2025", "Ölw/Insp. : 03.2026"}));
-}
-
-TEST_F(TestDisplayTest, ATestWithoutRegistrationCreatesNoVehicle)
-{
-    const qint64 id = StoreTest("   ", now.date());
-    Start();
-    EXPECT_EQ(assi->CurrentTestId(), id);
-    EXPECT_EQ(LabelText("Label62"), "Gefunden");
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Kfz"), 0);
-    EXPECT_FALSE(Part<QLineEdit>(*assi, "EditFabrikat").isEnabled());
-    EXPECT_EQ(Line(19), "Kennzeichen  : ");
 }
 
 TEST_F(TestDisplayTest, AnIdTheFilterHidesShowsTheTestTheCursorStandsOn)
@@ -92,11 +71,9 @@ TEST_F(TestDisplayTest, AnIdTheFilterHidesShowsTheTestTheCursorStandsOn)
 
 TEST_F(TestDisplayTest, TheShownTestIsDecodedAndItsProblemsReachTheStatusLine)
 {
-    const auto data = [](const char* name) {
-        return dialogtest::FileBytes(QStringLiteral(ZEVO_TEST_DATA "/decode/") + QLatin1String(name));
-    };
-    const qint64 car = StoreTest("B-ZE 1234", now.date(), "n", {}, {}, {}, data("car.txt"), data("car.curves.txt"));
-    const qint64 damaged = StoreTest("X-1", now.date(), "n", {}, {}, {}, data("damaged.txt"), {});
+    const qint64 car =
+        StoreTest("B-ZE 1234", now.date(), "n", {}, {}, {}, TestData("car.txt"), TestData("car.curves.txt"));
+    const qint64 damaged = StoreTest("X-1", now.date(), "n", {}, {}, {}, TestData("damaged.txt"));
     Start();
 
     assi->ShowTest(car);

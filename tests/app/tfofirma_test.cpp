@@ -73,21 +73,16 @@ class FileSizeLimit {
   public:
     explicit FileSizeLimit(rlim_t bytes)
     {
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the program
         getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = old_;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
 
   private:
     rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
 };
 
 TEST_F(TfoFirmaTest, AFailedSaveKeepsTheOldFileAndTheWindowOpen)

@@ -48,7 +48,6 @@ TEST_F(TfoGrundeinstellungTest, OkStoresTheCheckedButtonsAndAbbrechenNothing)
 
     // Fields 0..7: start screen, printing, clean-up, port, language, vehicle type, group, plates.
     EXPECT_EQ(FileBytes(Path()), SettingsBytes(Einstellungen{{1, 2, 3, 3, 1, 1, 1, 4}}));
-    EXPECT_EQ(FileBytes(Path()).mid(12, 4), QByteArray("\x03\x00\x00\x00", 4));
     EXPECT_EQ(state.settings.PortName, "COM3:");
     EXPECT_EQ(applied.count(), 1);
     EXPECT_FALSE(dialog.isVisible());
@@ -79,13 +78,10 @@ TEST_F(TfoGrundeinstellungTest, ValuesOutsideTheirListKeepTheButtonCheckedBefore
 {
     WriteSettings({1, 1, 1, 2, 1, 1, 1, 4});
     TfoGrundeinstellung dialog(state, nullptr, Path());
-    WriteSettings({5, 0, 2, 9, 9, 0, 1, 3});
+    WriteSettings({5, 0, 2, 9, 9, 0, 1, 3}); // how the values are limited is tests/lang's
     dialog.LoadSettings();
     for (const char* button : {"RadioButton1", "RadioButton5", "RadioButton8", "RadioButton11", "RadioButton15"})
         EXPECT_TRUE(Checked(dialog, button)) << button;
-    EXPECT_EQ(state.settings.PortName, "COM2:");
-    EXPECT_EQ(state.settings.Sprache, 3);
-    EXPECT_EQ(state.settings.einstellungen.Field[VehicleTypeField], 1);
 }
 
 TEST_F(TfoGrundeinstellungTest, FileErrorsAreReported)

@@ -14,7 +14,7 @@ namespace {
 
 using namespace dialogtest;
 
-class TfoMitarbeiterTest : public DatabaseTest {
+class TfoMitarbeiterTest : public RecordsTest {
   protected:
     QStringList Stored() const { return ReadEmployeeLines(db, 1000).value(); }
     QStringList Entries(int count) const
@@ -54,8 +54,6 @@ TEST_F(TfoMitarbeiterTest, FewerRowsLeaveTheLaterEntriesAsTheyWere)
 {
     ASSERT_EQ(ReplaceEmployeeLines(db, {"Huber", "Meier", "Schmidt", "Wagner", "Becker"}), "");
     ASSERT_EQ(LoadEmployeeLines(db, state), "");
-    EXPECT_EQ(Entries(6), (QStringList{"Huber", "Meier", "Schmidt", "Wagner", "Becker", ""}));
-
     TfoMitarbeiter dialog(state, db);
     dialog.show();
     Key(dialog, 3, Qt::Key_Delete, Qt::ControlModifier);
@@ -88,8 +86,8 @@ TEST_F(TfoMitarbeiterTest, InsertAndDownAddLinesWhereTheUserExpectsThem)
 TEST_F(TfoMitarbeiterTest, LinesAreCutTo81CharactersAndOnly100AreLoaded)
 {
     // Rows stored by an older program may be longer than the report prints.
-    QSqlQuery query(db);
-    ASSERT_TRUE(query.exec(QStringLiteral("INSERT INTO Mitarbeiter (Text) VALUES ('%1')").arg(QString(100, 'a'))));
+    ASSERT_TRUE(
+        QSqlQuery(db).exec(QStringLiteral("INSERT INTO Mitarbeiter (Text) VALUES ('%1')").arg(QString(100, 'a'))));
     TfoMitarbeiter dialog(state, db);
     dialog.show();
     Key(dialog, 0, Qt::Key_Down);
@@ -118,9 +116,8 @@ TEST_F(TfoMitarbeiterTest, AFailedSaveKeepsTheStoredLinesAndTheEdits)
 {
     ASSERT_EQ(ReplaceEmployeeLines(db, {"Huber", "Meier"}), "");
     ASSERT_EQ(LoadEmployeeLines(db, state), "");
-    QSqlQuery query(db);
-    ASSERT_TRUE(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Mitarbeiter"
-                                          " WHEN NEW.Text = 'kaputt' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    ASSERT_TRUE(QSqlQuery(db).exec("CREATE TRIGGER refuse BEFORE INSERT ON Mitarbeiter"
+                                   " WHEN NEW.Text = 'kaputt' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     TfoMitarbeiter dialog(state, db);
     dialog.show();
     Edit(dialog, 0, "Neu");

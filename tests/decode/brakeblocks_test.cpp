@@ -1,6 +1,5 @@
-// Brake blocks: the column layouts, where a block ends, the whole-percent
-// arithmetic and the vehicle rules (motorcycle, trailer, four plates). The
-// seven table rows of whole tests are checked by the golden files.
+// Brake blocks: column layouts, block ends, whole-percent arithmetic, vehicle rules
+// (motorcycle, trailer, four plates); whole tests' table rows are the golden files'.
 
 #include "decode/brakeblocks.h"
 

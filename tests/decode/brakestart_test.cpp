@@ -33,12 +33,10 @@ TEST_F(DecodeTest, BrakeStartFlagsFromThePrintedPhrases)
 
 class CheckListTest : public DecodeTest {
 protected:
-    void Decode(const QByteArray& bytes, const char* marker)
+    void Decode(const QByteArray& text, const char* marker)
     {
-        text_ = bytes;
-        DecodeCheckList(PrintData(text_), marker, report, nextLine);
+        DecodeCheckList(PrintData(text), marker, report, nextLine);
     }
-    QByteArray text_;
     int nextLine = CheckList2First;
 };
 

@@ -1,6 +1,5 @@
 #pragma once
-// What every decoder test needs: its own settings, result model, report record
-// and curve table, and print data written line by line as the test stand sends it.
+// A decoder test's own settings, result model, report record and curve table, and print data.
 
 #include "decode/decodecontext.h"
 #include "decode/reportrecord.h"

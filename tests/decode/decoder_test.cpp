@@ -1,6 +1,5 @@
-// The two decode drivers: what each leaves out, and conversion problems
-// caught step by step. Whole tests, the curve step and the employee number
-// are checked by the golden files.
+// The two decode drivers: what each leaves out, and conversion problems caught step by
+// step. Whole tests, the curve step and the employee number are the golden files'.
 
 #include "decode/decoder.h"
 
@@ -16,10 +15,7 @@ const QByteArray Motorcycle = PrintText({"KM:    12345", "   MOTORCYCLE", "  GES
 
 TEST_F(DecodeTest, RedecodingLeavesTheVehicleTypeAndTheResetTitlesAlone)
 {
-    // Weight and vehicle type come before the brake blocks (the golden files show it in full).
     ShowTestDecode(Motorcycle, {}, context);
-    EXPECT_EQ(Table(0, Ratio, 7), 51);
-    EXPECT_EQ(result.EmployeeNumber, 2);
     result.HasFrontAxle = false;
     settings.einstellungen.Field[VehicleTypeField] = 6;  // changed in the settings dialog
     settings.Sprache = 2;

@@ -1,7 +1,5 @@
-// Golden files: realistic print-data texts (and curve texts) as reception
-// stores them, decoded the way showing a test does, compared with the JSON
-// checked by hand beside them in tests/data/decode/.
-//
+// Golden files: print-data and curve texts as reception stores them, decoded
+// as showing a test does, against the JSON checked by hand in tests/data/decode/.
 // After a deliberate change of the decoder, rewrite the expected files with
 //   ZEVO_UPDATE_GOLDEN=1 test_decode --gtest_filter='Golden*'
 // and check every difference by hand before committing it.
@@ -38,18 +36,15 @@ void PrintTo(const GoldenCase& c, std::ostream* out)
     *out << c.name;
 }
 
-QString DataPath(const char* file)
+QString DataPath(const QString& file)
 {
-    return QStringLiteral(ZEVO_TEST_DATA "/decode/") + QLatin1String(file);
+    return QStringLiteral(ZEVO_TEST_DATA "/decode/") + file;
 }
 
-QByteArray ReadData(const char* file)
+QByteArray ReadData(const QString& file)
 {
     QFile in(DataPath(file));
-    if (!in.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot read " << in.fileName().toStdString();
-        return {};
-    }
+    EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << "cannot read " << in.fileName().toStdString();
     return in.readAll();
 }
 
@@ -64,26 +59,23 @@ TEST_P(GoldenTest, DecodesToTheCheckedResult)
     settings.einstellungen.Field[Plates] = c.plates;
     UseLimitSet(c.limitSet);
 
-    const QByteArray printData = ReadData(c.printData);
-    const QByteArray curveData = *c.curveData ? ReadData(c.curveData) : QByteArray();
+    const QByteArray printData = ReadData(QLatin1String(c.printData));
+    const QByteArray curveData = *c.curveData ? ReadData(QLatin1String(c.curveData)) : QByteArray();
     ASSERT_TRUE(printData.endsWith("\r\n")) << "print data is stored with CR LF lines";
     const DecodeOutcome outcome = ShowTestDecode(printData, curveData, context);
     const QJsonObject actual = ResultJson(context, outcome.problems);
 
-    const QString expectedPath = DataPath(c.name) + QStringLiteral(".json");
+    const QString expectedFile = QLatin1String(c.name) + QStringLiteral(".json");
     if (qEnvironmentVariableIsSet("ZEVO_UPDATE_GOLDEN")) {
-        QFile out(expectedPath);
+        QFile out(DataPath(expectedFile));
         ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.write(QJsonDocument(actual).toJson(QJsonDocument::Indented));
-        GTEST_SKIP() << "rewrote " << expectedPath.toStdString();
+        GTEST_SKIP() << "rewrote " << out.fileName().toStdString();
     }
 
-    QFile in(expectedPath);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << "missing " << expectedPath.toStdString();
     QJsonParseError error;
-    const QJsonDocument expected = QJsonDocument::fromJson(in.readAll(), &error);
+    const QJsonObject wanted = QJsonDocument::fromJson(ReadData(expectedFile), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-    const QJsonObject wanted = expected.object();
 
     // Key by key, so that a failure names what changed.
     const auto compact = [](const QJsonValue& value) {

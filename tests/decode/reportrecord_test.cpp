@@ -1,5 +1,4 @@
-// The report record is also the file "Params.ini": its byte image must survive
-// a write and a read unchanged, and lines and short strings keep their limits.
+// The report record is also the file "Params.ini": its bytes round trip, its strings keep their limits.
 
 #include "decode/reportrecord.h"
 

@@ -1,6 +1,5 @@
-// Toe test: the tolerance judgement (EU and Polish), how a value is read, and
-// texts that are not numbers. The rewritten report lines of both axles in
-// three languages are checked by the golden files.
+// Toe test: the tolerance judgement (EU and Polish), reading a value, texts that are no
+// numbers. Both axles' report lines in three languages are the golden files'.
 
 #include "decode/toetest.h"
 

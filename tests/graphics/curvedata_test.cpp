@@ -31,8 +31,7 @@ QByteArray FirstLines(const QByteArray& text, int lines)
     return text.left(pos);
 }
 
-// A channel 1 block of Ramp(200) whose row 3 (samples 48..63, hex 30..3F,
-// line 4 of the text) is replaced by the given line.
+// Channel 1 of Ramp(200) with sample row 3 (48..63, hex 30..3F, text line 4) replaced by `row`.
 QByteArray WithSampleRow3(const QByteArray& row)
 {
     QByteArray text = BlockText(1, Ramp(200));

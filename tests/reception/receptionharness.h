@@ -1,6 +1,5 @@
 #pragma once
-// Reception fed from a recorded stream, storing into a vector instead of the
-// database, with a fixed clock (14 March 2026, 10:20:30).
+// Reception fed from a recorded stream, storing into a vector, with a fixed clock (14.03.2026 10:20:30).
 
 #include "reception/capturesource.h"
 #include "reception/testreception.h"

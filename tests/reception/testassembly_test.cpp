@@ -63,9 +63,8 @@ TEST(Assembly, RowFieldsComeFromTheTenLinesAfterFahrzTyp)
     EXPECT_EQ(h.stored, (std::vector<std::pair<qint64, bool>>{{101, true}, {102, false}, {103, false}}));
 }
 
-// zevo-tool takes these fields from the stored text: they must be the ones
-// reception stored when the same text arrived, block codes and options lines
-// in the vehicle lines and a golden test alike.
+// zevo-tool takes these fields from the stored text: they must be those reception stored,
+// with block codes and options lines among the vehicle lines and for a golden test alike.
 TEST(Assembly, RowFieldsOfTheStoredTextAreThoseReceptionStored)
 {
     QByteArray mixed;

@@ -32,17 +32,6 @@ TEST(Framing, UnknownTypeDropsSyncAndTheBytesAreSearchedAgain)
     EXPECT_FALSE(h.rows[0].Druckdaten.contains("LINE 6"));
 }
 
-TEST(Framing, CurveBlockIsHandledOnceTheByteBehindItHasArrived)
-{
-    ReceptionHarness h;
-    h.Feed(Status2() + CurveBlockFrame(40, QByteArray(510, '\x07')));
-    EXPECT_TRUE(h.reception.Assembly().Grafikdaten().isEmpty());
-    EXPECT_EQ(h.reception.ReceiveCount(), 513);
-    h.Feed(QByteArray(1, '\x02'));
-    EXPECT_TRUE(h.reception.Assembly().Grafikdaten().startsWith("$28\r\n07 07 "));
-    EXPECT_EQ(h.reception.ReceiveCount(), 1);
-}
-
 TEST(Framing, OneTickHandlesTheShortFramesBehindACurveBlock)
 {
     ReceptionHarness h(4095);

@@ -51,8 +51,7 @@ TEST_F(DatabaseTest, FileThatIsNoDatabaseOrHasANewerSchemaIsRefusedAndLeftAsItWa
     }
 }
 
-// Another program holding the write lock: storing fails with a text, and
-// neither half a test nor the loss of a stored row results.
+// Another program holds the write lock: storing fails with a text, and no stored row is lost.
 TEST_F(DatabaseTest, LockedDatabaseGivesErrorAndKeepsStoredRows)
 {
     const qint64 kept = InsertTest(db, Test("AB-C 123")).value();

@@ -13,8 +13,7 @@ TEST_F(MitarbeiterTest, LinesComeBackInOrderCutAndLimitedAndAFailedReplaceKeepsT
     EXPECT_EQ(ReadEmployeeLines(db, 100).value(), lines);
     EXPECT_EQ(ReadEmployeeLines(db, 2).value(), lines.mid(0, 2));
 
-    // A line the table refuses half-way through: the old lines stay, and no
-    // transaction is left open to swallow the next change.
+    // A line refused half-way: the old lines stay, and no open transaction swallows the next change.
     Scalar("CREATE TRIGGER refuse BEFORE INSERT ON Mitarbeiter WHEN NEW.Text = 'kaputt'"
            " BEGIN SELECT RAISE(ABORT, 'refused'); END");
     EXPECT_TRUE(ReplaceEmployeeLines(db, {"Neu", "kaputt"}).contains("refused"));

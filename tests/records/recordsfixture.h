@@ -23,7 +23,7 @@ class RecordsTest : public ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
+        ASSERT_TRUE(dir.isValid());
         DbResult<QSqlDatabase> opened = OpenDatabase(Path(), Connection);
         ASSERT_TRUE(opened.ok()) << opened.error().toStdString();
         db = opened.value();
@@ -35,7 +35,7 @@ class RecordsTest : public ::testing::Test {
         CloseDatabase(Connection);
     }
 
-    QString Path(const QString& file = QStringLiteral("zevodb.sqlite")) const { return dir_.filePath(file); }
+    QString Path(const QString& file = QStringLiteral("zevodb.sqlite")) const { return dir.filePath(file); }
 
     // One value of a statement without parameters.
     QVariant Scalar(const QString& statement) const
@@ -57,10 +57,8 @@ class RecordsTest : public ::testing::Test {
     }
 
     static inline const QString Connection = QStringLiteral("records-test");
+    QTemporaryDir dir;
     QSqlDatabase db;
-
-  private:
-    QTemporaryDir dir_;
 };
 
 } // namespace zevo

@@ -346,6 +346,24 @@ protected:
         return device;
     }
 
+    // Each text drawn by the frame (600 dpi, device pixels) stands, shifted by
+    // the page margins, where a PDF viewer finds its first word.
+    static void ExpectWhereTheFramePutsThem(const QString& pdf, const test::RecordingPaintDevice& frame,
+                                            std::initializer_list<std::pair<const char*, const char*>> texts)
+    {
+        const std::vector<testing::PdfWord> words = testing::PdfWords(pdf);
+        ASSERT_FALSE(words.empty()) << "pdftotext (poppler-utils) found no text";
+        for (const auto& [item, word] : texts) {
+            SCOPED_TRACE(item);
+            const test::RecordedText* drawn = frame.FindText(QString::fromUtf8(item));
+            ASSERT_NE(drawn, nullptr) << frame.AllTexts().join(" | ").toStdString();
+            const testing::PdfWord* read = testing::FindWord(words, QString::fromUtf8(word));
+            ASSERT_NE(read, nullptr);
+            EXPECT_NEAR(read->box.left(), PdfMarginPt + drawn->topLeft.x() * 72 / 600, 1.0);
+            EXPECT_NEAR(read->box.top(), PdfMarginPt + drawn->topLeft.y() * 72 / 600, 1.0);
+        }
+    }
+
     ReportRecord company = EmptyReportRecord();
     // The motorcycle test names employee 3; sorted, another line would be third.
     const QStringList employees = {QStringLiteral("Zweigstelle Nord"), QStringLiteral("Annahme: Frau Berger"),
@@ -371,24 +389,10 @@ TEST_F(RenderTest, PdfTextsStandWhereTheFramePutsThemOnAnA4Page)
     ASSERT_FALSE(words.empty()) << "pdftotext (poppler-utils) found no text";
     ASSERT_EQ(words.back().page, 1) << "the test needs a report of one page";
 
-    const auto frame = FramePage("decode/motorcycle.txt");
-    const struct {
-        const char* item;  // as the frame draws it
-        const char* word;  // its first word in the PDF
-    } texts[] = {
-        {"Müller Bremsendienst", "Müller"},
-        {"Gesamtbremskraft", "Gesamtbremskraft"},
-        {"Geprüft von Meister Eder", "Geprüft"},
-    };
-    for (const auto& text : texts) {
-        SCOPED_TRACE(text.item);
-        const test::RecordedText* drawn = frame->FindText(QString::fromUtf8(text.item));
-        ASSERT_NE(drawn, nullptr) << frame->AllTexts().join(" | ").toStdString();
-        const testing::PdfWord* read = testing::FindWord(words, QString::fromUtf8(text.word));
-        ASSERT_NE(read, nullptr);
-        EXPECT_NEAR(read->box.left(), PdfMarginPt + drawn->topLeft.x() * 72 / 600, 1.0);
-        EXPECT_NEAR(read->box.top(), PdfMarginPt + drawn->topLeft.y() * 72 / 600, 1.0);
-    }
+    ExpectWhereTheFramePutsThem(Path("page.pdf"), *FramePage("decode/motorcycle.txt"),
+                                {{"Müller Bremsendienst", "Müller"},
+                                 {"Gesamtbremskraft", "Gesamtbremskraft"},
+                                 {"Geprüft von Meister Eder", "Geprüft"}});
 
     // Order number, registration and the inspection dates of the vehicle
     // lines; date and time of the options, whose year gives the century.
@@ -396,47 +400,27 @@ TEST_F(RenderTest, PdfTextsStandWhereTheFramePutsThemOnAnA4Page)
         EXPECT_NE(testing::FindWord(words, word), nullptr) << word;
 }
 
-// The bar page: the legend's caption and the front axle's left read-out
-// (a seven-segment face standing in for "LiquidCrystal") where the frame
-// puts them.
-TEST_F(RenderTest, BarPageTextsStandWhereTheFramePutsThem)
+// The bar page (the legend's caption and the front axle's left read-out in
+// the face standing in for "LiquidCrystal") and the front axle's curve page
+// (force axis, pedal axis, legend).
+TEST_F(RenderTest, CurveAndBarPagesStandWhereTheFramePutsThem)
 {
-    QStringList args = RenderArgs("decode/car.txt", {"--pdf", Path("bars.pdf")});
-    args[args.indexOf("numeric")] = "bars";
-    const ToolRun run = Run(args);
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-    const std::vector<testing::PdfWord> words = testing::PdfWords(Path("bars.pdf"));
-    const auto frame = FramePage("decode/car.txt", BarPageKind);
-    for (const char* text : {"Ergebnis", "3180"}) {
-        SCOPED_TRACE(text);
-        const test::RecordedText* drawn = frame->FindText(QString::fromLatin1(text));
-        ASSERT_NE(drawn, nullptr) << frame->AllTexts().join(" | ").toStdString();
-        const testing::PdfWord* read = testing::FindWord(words, QString::fromLatin1(text));
-        ASSERT_NE(read, nullptr);
-        EXPECT_NEAR(read->box.left(), PdfMarginPt + drawn->topLeft.x() * 72 / 600, 1.0);
-        EXPECT_NEAR(read->box.top(), PdfMarginPt + drawn->topLeft.y() * 72 / 600, 1.0);
-    }
-}
-
-// The front axle's curve page: the force axis, the pedal axis and the legend
-// stand where the frame puts them.
-TEST_F(RenderTest, CurvePagePdfTextsStandWhereTheFramePutsThem)
-{
-    QStringList args = RenderArgs("decode/car.txt", {"--pdf", Path("curves.pdf")});
-    args[args.indexOf("numeric")] = "curves-3";
-    const ToolRun run = Run(args << "--curves" << Data("decode/car.curves.txt"));
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const std::vector<testing::PdfWord> words = testing::PdfWords(Path("curves.pdf"));
-    const auto frame = FramePage("decode/car.txt", CurvePageKind, 3);
-    for (const char* text : {"4200", "1000", "Bremse VA Links"}) {
-        SCOPED_TRACE(text);
-        const test::RecordedText* drawn = frame->FindText(QString::fromLatin1(text));
-        ASSERT_NE(drawn, nullptr) << frame->AllTexts().join(" | ").toStdString();
-        const testing::PdfWord* read = testing::FindWord(words, QString::fromLatin1(text).section(' ', 0, 0));
-        ASSERT_NE(read, nullptr);
-        EXPECT_NEAR(read->box.left(), PdfMarginPt + drawn->topLeft.x() * 72 / 600, 1.0);
-        EXPECT_NEAR(read->box.top(), PdfMarginPt + drawn->topLeft.y() * 72 / 600, 1.0);
+    const struct {
+        const char* page;
+        int kind, curveMode;
+        std::initializer_list<std::pair<const char*, const char*>> texts;
+    } pages[] = {
+        {"bars", BarPageKind, 1, {{"Ergebnis", "Ergebnis"}, {"3180", "3180"}}},
+        {"curves-3", CurvePageKind, 3, {{"4200", "4200"}, {"1000", "1000"}, {"Bremse VA Links", "Bremse"}}},
+    };
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.page);
+        QStringList args = RenderArgs("decode/car.txt", {"--pdf", Path("page.pdf")});
+        args[args.indexOf("numeric")] = page.page;
+        const ToolRun run = Run(args << "--curves" << Data("decode/car.curves.txt"));
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        ExpectWhereTheFramePutsThem(Path("page.pdf"), *FramePage("decode/car.txt", page.kind, page.curveMode),
+                                    page.texts);
     }
 }
 
