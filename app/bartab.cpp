@@ -175,7 +175,7 @@ void DrawScreenMarks(QPainter& canvas, const QWidget& frame, const BarScale& sca
 void SetBar(BarShape* bar, const BarScale& scale, int value)
 {
     const int top = scale.Y(value);
-    const int base = static_cast<int>(std::nearbyint(scale.y0));
+    const int base = RoundToInt(scale.y0);
     bar->setGeometry(bar->x(), std::min(top, base), bar->width(), std::max(0, base - top));
 }
 

@@ -5,6 +5,7 @@
 #include "decode/testresult.h"
 #include "graphics/curveplot.h"
 #include "graphics/wincolour.h"
+#include "lang/numbertext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +41,7 @@ double BarForceMaximum(const TestResult& result, int group)
 
 int BarScale::Y(double value) const
 {
-    return static_cast<int>(std::nearbyint(value * ystep + y0));
+    return RoundToInt(value * ystep + y0);
 }
 
 BarScale MakeBarScale(double top, double bottom, int fullScale)

@@ -1,6 +1,8 @@
 #include "graphics/curveplot.h"
 
+#include "graphics/canvastext.h"
 #include "graphics/curvedata.h"
+#include "lang/numbertext.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,18 +13,6 @@
 namespace zevo {
 namespace {
 
-// Halves to even, as everywhere on the report (the default rounding mode).
-int Round(double value) { return static_cast<int>(std::nearbyint(value)); }
-
-// Text with the top-left corner of its cell at (x, y), in black; the painter
-// itself writes on the baseline.
-void TextTopLeft(QPainter& canvas, int x, int y, const QString& text)
-{
-    const QPen pen = canvas.pen();
-    canvas.setPen(Qt::black);
-    canvas.drawText(x, y + canvas.fontMetrics().ascent(), text);
-    canvas.setPen(pen);
-}
 
 int TextWidth(const QPainter& canvas, const QString& text) { return canvas.fontMetrics().horizontalAdvance(text); }
 
@@ -75,13 +65,13 @@ int PickScaleStep(double maximum)
     return ScaleSteps.back();
 }
 
-int SampleX(const CurvePlotFrame& frame, double index) { return Round(index * frame.timeXStep + frame.timeX0); }
+int SampleX(const CurvePlotFrame& frame, double index) { return RoundToInt(index * frame.timeXStep + frame.timeX0); }
 
-int ForceY(const CurvePlotFrame& frame, double force) { return Round(force * frame.forceYStep + frame.forceY0); }
+int ForceY(const CurvePlotFrame& frame, double force) { return RoundToInt(force * frame.forceYStep + frame.forceY0); }
 
-int PedalY(const CurvePlotFrame& frame, double pedal) { return Round(pedal * frame.pedalYStep + frame.pedalY0); }
+int PedalY(const CurvePlotFrame& frame, double pedal) { return RoundToInt(pedal * frame.pedalYStep + frame.pedalY0); }
 
-int CurvePenWidth(double fontScale) { return fontScale >= 1.0 ? Round(6 * fontScale) : Round(3 * fontScale); }
+int CurvePenWidth(double fontScale) { return fontScale >= 1.0 ? RoundToInt(6 * fontScale) : RoundToInt(3 * fontScale); }
 
 void DrawCurve(QPainter& canvas, const CurvePlotFrame& frame, CurveData& curves, int channel, const QColor& colour,
                double scale, double fontScale, bool smooth)
@@ -101,7 +91,7 @@ double CurveScale(double referenceForce, int peak) { return peak > 0 ? reference
 
 void DrawCurveGrid(QPainter& canvas, CurvePlotFrame& frame, double fontScale)
 {
-    const int penWidth = Round(3 * fontScale);
+    const int penWidth = RoundToInt(3 * fontScale);
     canvas.setPen(QPen(Qt::black, penWidth, Qt::SolidLine, Qt::FlatCap));
     canvas.setBrush(Qt::NoBrush);
     const int x0 = frame.left + frame.leftMargin;
@@ -141,7 +131,7 @@ void DrawForceAxis(QPainter& canvas, CurvePlotFrame& frame, double maximum)
     ZeroLabelLeftOf(canvas, x0, yB);
     for (int k = 1; k <= 3; ++k) {
         const int y = ForceY(frame, k * step);
-        LabelLeftOf(canvas, x0, y, QString::number(Round(k * step)));
+        LabelLeftOf(canvas, x0, y, QString::number(RoundToInt(k * step)));
         canvas.drawLine(x0, y, xR, y);
     }
     LabelLeftOf(canvas, x0, ForceY(frame, 2.5 * step), QStringLiteral("N  "));
@@ -175,7 +165,7 @@ void DrawPedalCurve(QPainter& canvas, const CurvePlotFrame& frame, const CurveDa
         return;
     const auto yOf = [&](double sample) { return PedalY(frame, scale * sample); };
     StrokeLine(canvas, CurveLine(frame, curves[channel], yOf(curves[channel][5]), yOf), colour,
-               Round(3 * fontScale));
+               RoundToInt(3 * fontScale));
 }
 
 }  // namespace zevo

@@ -86,6 +86,8 @@ double RoundHalfEven(double value)
     return std::nearbyint(value);
 }
 
+int RoundToInt(double value) { return static_cast<int>(RoundHalfEven(value)); }
+
 QString FormatDecimal(double value, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
@@ -135,8 +137,8 @@ QString FormatWithComma(const char* format, Values... values)
         return QString::fromLatin1(text);
     }
     const std::string_view whole(format);
-    const std::string spec(whole.substr(conversion.begin, conversion.end - conversion.begin));
-    std::snprintf(text, sizeof text, spec.c_str(), values...);
+    const std::string one(whole.substr(conversion.begin, conversion.end - conversion.begin));
+    std::snprintf(text, sizeof text, one.c_str(), values...);
     QString number = QString::fromLatin1(text);
     number.replace(QLatin1Char('.'), QLatin1Char(','));
     std::string prefix(whole.substr(0, conversion.begin));

@@ -19,6 +19,8 @@ std::optional<long long> ParseInteger(QByteArrayView text);
 
 // Nearest whole number, halves to even (2,5 -> 2; 3,5 -> 4).
 double RoundHalfEven(double value);
+// The same as an int: device pixels, percent shares.
+int RoundToInt(double value);
 
 // value with exactly `decimals` digits after the ",", halves to even.
 QString FormatDecimal(double value, int decimals);

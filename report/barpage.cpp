@@ -2,6 +2,7 @@
 
 #include "decode/limitsets.h"
 #include "graphics/bargraphics.h"
+#include "graphics/canvastext.h"
 #include "graphics/lcdfont.h"
 #include "graphics/wincolour.h"
 #include "lang/numbertext.h"
@@ -14,10 +15,6 @@
 namespace zevo {
 namespace {
 
-int Round(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}
 
 constexpr double ForceBarWidth = 1.6;   // cm
 constexpr double PercentBarWidth = 0.6; // cm
@@ -43,16 +40,6 @@ QRect Box(int left, int top, int right, int bottom)
     return QRect(QPoint(left, top), QSize(right - left, bottom - top)).normalized();
 }
 
-// Text with the top-left corner of its cell at a device point, in the
-// painter's font; the line pen is left as it was.
-void DeviceText(QPainter& canvas, const QString& text, int x, int top, unsigned int colour)
-{
-    const QPen linePen = canvas.pen();
-    canvas.setPen(WinColour(colour));
-    canvas.drawText(x, top + canvas.fontMetrics().ascent(), text);
-    canvas.setPen(linePen);
-}
-
 // The scale left of a frame: "0" with its foot on the base, then `marks`
 // labels centred on their height with a tick each, every label ending two
 // blanks before the frame.
@@ -62,7 +49,7 @@ void DrawScale(QPainter& canvas, const BarFrame& frame, const BarScale& scale, i
     const int end = frame.xL - metrics.horizontalAdvance(QStringLiteral("  "));
     const auto label = [&](int value, int top) {
         const QString text = QString::number(value);
-        DeviceText(canvas, text, end - metrics.horizontalAdvance(text), top, ClBlack);
+        TextTopLeft(canvas, end - metrics.horizontalAdvance(text), top, text);
     };
     label(0, frame.yB - metrics.height());
     for (int k = 1; k <= marks; ++k) {
@@ -89,14 +76,14 @@ constexpr int TwoBlanks = -1; // a read-out's gap: two blanks of its face
 void ReadOut(TfoHPrint& p, const BarFrame& frame, double baseY, int value, int rightGap)
 {
     QPainter& canvas = *p.Canvas;
-    canvas.setFont(LiquidCrystalFont(Round(9 * p.FontScale), true));
+    canvas.setFont(LiquidCrystalFont(RoundToInt(9 * p.FontScale), true));
     canvas.drawRect(Box(frame.xL, p.Y(baseY - 6.5), frame.xR, p.Y(baseY - 6.0)));
     const QFontMetrics metrics = canvas.fontMetrics();
     if (rightGap == TwoBlanks)
         rightGap = metrics.horizontalAdvance(QStringLiteral("  "));
     const QString text = FormatC("%d", value);
     const int x = frame.xR - rightGap - metrics.horizontalAdvance(text);
-    DeviceText(canvas, text, x, p.Y(baseY - 6.3) - metrics.height() / 2, ClRed);
+    TextTopLeft(canvas, x, p.Y(baseY - 6.3) - metrics.height() / 2, text, WinColour(ClRed));
 }
 
 // The font of a bar's scale, caption and unit. The Russian set asks for the
@@ -105,15 +92,6 @@ void ReadOut(TfoHPrint& p, const BarFrame& frame, double baseY, int value, int r
 void BarFont(TfoHPrint& p)
 {
     p.SetFont(9, true, ClBlack);
-}
-
-void LegendSquare(TfoHPrint& p, unsigned int colour, double x, double y)
-{
-    QPainter& canvas = *p.Canvas;
-    canvas.setPen(QPen(Qt::black, 1));
-    canvas.setBrush(WinColour(colour));
-    canvas.drawRect(Box(p.X(x - 0.8), p.Y(y), p.X(x - 0.4), p.Y(y + 0.4)));
-    canvas.setBrush(Qt::NoBrush);
 }
 
 } // namespace
@@ -179,7 +157,7 @@ void DrawForceBar(TfoHPrint& p, unsigned int colour, double scaleMaximum, int va
     BarFont(p);
     canvas.setBrush(Qt::white);
     p.SetPenColour(ClBlack);
-    canvas.setPen(QPen(Qt::black, Round(3 * p.FontScale), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    canvas.setPen(QPen(Qt::black, RoundToInt(3 * p.FontScale), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
 
     const BarFrame frame = FrameOf(p, leftX, ForceBarWidth, baseY);
     const BarScale scale = ForceBarScale(frame.yT, frame.yB, scaleMaximum);
@@ -235,7 +213,7 @@ void BarLegendBlock(TfoHPrint& p)
                 int text;
             } Entries[3] = {{ClGreen, 232}, {ClRed, 233}, {ClYellow, 234}};
             for (int row = 0; row < 3; ++row) {
-                LegendSquare(p, Entries[row].colour, x, RowY[row]);
+                p.LegendSquare(Entries[row].colour, x, RowY[row]);
                 p.TextAt(p.Text(Entries[row].text), x, RowY[row]);
             }
             continue;
@@ -243,7 +221,7 @@ void BarLegendBlock(TfoHPrint& p)
         const BarBands bands = DifferenceBands(GroupDiffLimits(limits, group));
         for (int row = 0; row < bands.count; ++row) {
             const BarBand& band = bands.band[row];
-            LegendSquare(p, band.colour, x, RowY[row]);
+            p.LegendSquare(band.colour, x, RowY[row]);
             p.TextAt(FormatC(" %2d -%3d", band.from, band.to), x, RowY[row]);
             p.TextAt(p.Text(band.resultText), x + 2.0, RowY[row]);
         }

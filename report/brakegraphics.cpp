@@ -5,8 +5,10 @@
 #include "decode/reportrecord.h"
 #include "decode/testresult.h"
 #include "graphics/bargraphics.h"
+#include "graphics/canvastext.h"
 #include "graphics/curvedata.h"
 #include "graphics/curveplot.h"
+#include "graphics/curveviews.h"
 #include "graphics/wincolour.h"
 #include "report/hprint.h"
 #include "report/numericpage.h"
@@ -134,8 +136,7 @@ void BrakeCurvesBlock(TfoHPrint& p)
         for (const auto& entry : legend) {
             const QRect square(QPoint(p.X(16.0), p.Y(entry.y)), QPoint(p.X(16.25), p.Y(entry.y + 0.25)));
             canvas.fillRect(QRect(square.topLeft(), square.bottomRight() - QPoint(1, 1)), WinColour(entry.colour));
-            const QString text = p.Text(entry.text);
-            canvas.drawText(square.right() + 5, square.top() + canvas.fontMetrics().ascent(), text);
+            TextTopLeft(canvas, square.right() + 5, square.top(), p.Text(entry.text));
         }
     }
     p.EndBlock("BrakeCurvesBlock", 3.4, true);
@@ -169,27 +170,23 @@ void MiniCurveBox(TfoHPrint& p, int axle, double scale, double x)
         canvas.drawLine(L, T + k * thirdY, R, T + k * thirdY);
     }
     p.SetFont(9, false);
-    const int ascent = canvas.fontMetrics().ascent();
     canvas.setPen(Qt::black);
-    canvas.drawText(L, B + ascent, QStringLiteral("0"));
-    canvas.drawText(L + thirdX, B + ascent, QStringLiteral("1"));
-    canvas.drawText(L + 2 * thirdX, B + ascent, QStringLiteral("2"));
-    canvas.drawText(R - canvas.fontMetrics().horizontalAdvance(QStringLiteral("3se")), B + ascent,
-                    QStringLiteral("3sec."));
+    TextTopLeft(canvas, L, B, QStringLiteral("0"));
+    TextTopLeft(canvas, L + thirdX, B, QStringLiteral("1"));
+    TextTopLeft(canvas, L + 2 * thirdX, B, QStringLiteral("2"));
+    TextTopLeft(canvas, R - canvas.fontMetrics().horizontalAdvance(QStringLiteral("3se")), B, QStringLiteral("3sec."));
 
-    const BrakeLine& maxima = r.BrakeMaxima[MaximaCode[axle - 1]];
+    // Each wheel scaled by its side's largest force over its channel's peak.
     const struct {
         int channel;
-        double force;
         unsigned int colour;
-    } curves[2] = {{LeftChannel[axle - 1], double(maxima.Left), ColourLeft},
-                   {RightChannel[axle - 1], double(maxima.Right), ColourRight}};
+    } curves[2] = {{LeftChannel[axle - 1], ColourLeft}, {RightChannel[axle - 1], ColourRight}};
     for (const auto& curve : curves) {
         const int peak = ChannelPeak(p.src.curves, curve.channel);
         if (std::abs(peak) <= 0.01)
             continue;
-        DrawCurve(canvas, frame, p.src.curves, curve.channel, WinColour(curve.colour), curve.force / peak,
-                  p.FontScale, p.src.smoothCurves);
+        DrawCurve(canvas, frame, p.src.curves, curve.channel, WinColour(curve.colour),
+                  CurveScale(ReferenceForce(r, curve.channel), peak), p.FontScale, p.src.smoothCurves);
         p.SetPenColour(curve.colour);
     }
 }

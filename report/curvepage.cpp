@@ -4,6 +4,7 @@
 #include "graphics/curveviews.h"
 #include "graphics/wincolour.h"
 #include "lang/einstellungen.h"
+#include "lang/numbertext.h"
 #include "report/hprint.h"
 
 #include <QPainter>
@@ -13,25 +14,17 @@
 namespace zevo {
 namespace {
 
-int Round(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}
 
 // Device distances of the diagram, in printer pixels: on the screen form of
 // the page they shrink with it, so that it shows the printed page.
 int PrinterPixels(const TfoHPrint& p, int pixels)
 {
-    return Round(pixels / p.ScreenFactor);
+    return RoundToInt(pixels / p.ScreenFactor);
 }
 
 void LegendEntry(TfoHPrint& p, int textId, const QString& suffix, unsigned int colour, double x, double y)
 {
-    QPainter& canvas = *p.Canvas;
-    canvas.setPen(QPen(Qt::black, 1));
-    canvas.setBrush(WinColour(colour));
-    canvas.drawRect(QRect(QPoint(p.X(x - 0.8), p.Y(y)), QPoint(p.X(x - 0.4), p.Y(y + 0.4)) - QPoint(1, 1)));
-    canvas.setBrush(Qt::NoBrush);
+    p.LegendSquare(colour, x, y);
     p.TextAt(p.Text(textId) + suffix, x, y);
 }
 

@@ -1,9 +1,11 @@
 #include "report/hprint.h"
 
 #include "decode/reportrecord.h"
+#include "graphics/canvastext.h"
 #include "graphics/wincolour.h"
 #include "lang/cp1252.h"
 #include "lang/einstellungen.h"
+#include "lang/numbertext.h"
 #include "lang/sprachen.h"
 #include "report/barpage.h"
 #include "report/curvepage.h"
@@ -22,7 +24,6 @@
 namespace zevo {
 namespace {
 
-int Round(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 QString WithSeparator(const QString& dir) { return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'); }
 
@@ -38,9 +39,9 @@ QSize TfoHPrint::PreviewSize(const PrinterPage& printer, int pages)
     const double screenFactor = printer.DpiX / 96.0;
     if (screenFactor <= 0)
         return {};
-    const int pageHeight = Round(printer.PageHeight / screenFactor);
+    const int pageHeight = RoundToInt(printer.PageHeight / screenFactor);
     pages = std::max(1, pages);
-    return {Round(printer.PageWidth / screenFactor), pages * pageHeight + (pages - 1) * PreviewPageGap};
+    return {RoundToInt(printer.PageWidth / screenFactor), pages * pageHeight + (pages - 1) * PreviewPageGap};
 }
 
 void TfoHPrint::RenderPage(QPainter& canvas, const PrinterPage& printer, bool screen, int scrollOffset, int pageKind)
@@ -96,10 +97,10 @@ void TfoHPrint::RenderPage(QPainter& canvas, const PrinterPage& printer, bool sc
         src.smoothCurves = false;
 }
 
-int TfoHPrint::X(double x) const { return Round(PxPerCmX * x) + OriginX; }
-int TfoHPrint::Y(double y) const { return Round(PxPerCmY * y) + BlockTop; }
-int TfoHPrint::W(double w) const { return Round(PxPerCmX * w); }
-int TfoHPrint::H(double h) const { return Round(PxPerCmY * h); }
+int TfoHPrint::X(double x) const { return RoundToInt(PxPerCmX * x) + OriginX; }
+int TfoHPrint::Y(double y) const { return RoundToInt(PxPerCmY * y) + BlockTop; }
+int TfoHPrint::W(double w) const { return RoundToInt(PxPerCmX * w); }
+int TfoHPrint::H(double h) const { return RoundToInt(PxPerCmY * h); }
 
 int TfoHPrint::TextWidth(const QString& text) const
 {
@@ -110,10 +111,7 @@ void TfoHPrint::DrawText(const QString& text, int x, int y)
 {
     if (!Canvas || text.isEmpty())
         return;
-    const QPen linePen = Canvas->pen();
-    Canvas->setPen(WinColour(textColour_));
-    Canvas->drawText(x, y + Canvas->fontMetrics().ascent(), text);
-    Canvas->setPen(linePen);
+    TextTopLeft(*Canvas, x, y, text, WinColour(textColour_));
 }
 
 void TfoHPrint::TextAt(const QString& text, double x, double y) { DrawText(text, X(x), Y(y)); }
@@ -130,7 +128,7 @@ void TfoHPrint::SetFont(int points, bool bold, unsigned int colour)
     if (!Canvas)
         return;
     QFont font(QStringLiteral("Arial"));
-    font.setPointSize(std::max(1, Round(points * FontScale)));
+    font.setPointSize(std::max(1, RoundToInt(points * FontScale)));
     font.setBold(bold);
     // Positions are computed from plain advance widths, as the page was designed.
     font.setKerning(false);
@@ -164,7 +162,7 @@ void TfoHPrint::ThickRule()
     if (!Canvas)
         return;
     SetPenColour(ClBlack);
-    Canvas->setPen(QPen(Qt::black, Round(3 * FontScale), Qt::SolidLine, Qt::FlatCap));
+    Canvas->setPen(QPen(Qt::black, RoundToInt(3 * FontScale), Qt::SolidLine, Qt::FlatCap));
     Canvas->drawLine(X(0), Y(0), X(UsableWidthCm), Y(0));
 }
 
@@ -185,11 +183,22 @@ void TfoHPrint::VerticalDashedRule(double x, int fromY, int toY)
     Canvas->drawLine(X(x), fromY, X(x), toY);
 }
 
+void TfoHPrint::LegendSquare(unsigned int colour, double x, double y)
+{
+    if (!Canvas)
+        return;
+    SetPenColour(ClBlack);
+    Canvas->setPen(QPen(Qt::black, 1));
+    Canvas->setBrush(WinColour(colour));
+    Canvas->drawRect(QRect(QPoint(X(x - 0.8), Y(y)), QPoint(X(x - 0.4), Y(y + 0.4)) - QPoint(1, 1)));
+    Canvas->setBrush(Qt::NoBrush);
+}
+
 void TfoHPrint::Advance(double height) { BlockTop += H(height); }
 
 bool TfoHPrint::NeedsNewPage(double height) const
 {
-    const int pageHeight = screen_ ? Round(PageHeight / ScreenFactor) : PageHeight;
+    const int pageHeight = screen_ ? RoundToInt(PageHeight / ScreenFactor) : PageHeight;
     return paged_ && BlockTop > pageTop_ && BlockTop + H(height) > pageTop_ + pageHeight;
 }
 
@@ -198,9 +207,9 @@ void TfoHPrint::NewPage()
     if (!Canvas || !paged_)
         return;
     if (screen_) {
-        const int pageHeight = Round(PageHeight / ScreenFactor);
+        const int pageHeight = RoundToInt(PageHeight / ScreenFactor);
         pageTop_ += pageHeight + PreviewPageGap;
-        Canvas->fillRect(QRect(0, pageTop_ - PreviewPageGap, Round(PageWidth / ScreenFactor), PreviewPageGap),
+        Canvas->fillRect(QRect(0, pageTop_ - PreviewPageGap, RoundToInt(PageWidth / ScreenFactor), PreviewPageGap),
                          QColor(0xa0, 0xa0, 0xa0));
     } else {
         static_cast<QPagedPaintDevice*>(Canvas->device())->newPage();

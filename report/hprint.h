@@ -105,6 +105,8 @@ class TfoHPrint {
     void ThickRule();            // solid black along BlockTop, [3 × FontScale] wide
     void ThinRule();             // dashed, 1 pixel, along BlockTop
     void VerticalDashedRule(double x, int fromY, int toY);  // black, 1 pixel
+    // A legend's colour square from (x − 0.8, y) to (x − 0.4, y + 0.4), framed in black.
+    void LegendSquare(unsigned int colour, double x, double y);
     void Advance(double height); // BlockTop += H(height)
     // The end of a block: the advance, then a thick or a thin rule.
     void EndBlock(const char* name, double height, bool thickRule);

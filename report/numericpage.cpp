@@ -317,7 +317,7 @@ void DistributionBlock(TfoHPrint& p)
     }
     const double total = front + rear;
     if (total > 0.01) {
-        const int frontShare = static_cast<int>(std::nearbyint(front * 100 / total));
+        const int frontShare = RoundToInt(front * 100 / total);
         p.SetFont(9, true);
         p.TextAt(p.LineA(55), 0.1, 0.1);
         p.TextAt(p.LineA(56), 0.1, 0.45);
