@@ -194,7 +194,11 @@ QString MessungenCursor::Refresh()
         return error;
     if (!untouched_->select())
         return ErrorText(QStringLiteral("The list of current tests cannot be read"), untouched_->lastError());
-    // The grid lost its row with the reset; the cursor puts it back.
+    // The grid lost its row with the reset; the cursor puts it back. A list
+    // that was empty stands on its newest test: a list with rows always has a
+    // current one, or saving and deleting would find nothing to act on.
+    if (currentId_ == 0 && filtered_)
+        return MoveToLast();
     if (currentId_ != 0) {
         current_->select();
         emit currentChanged(currentId_);

@@ -60,7 +60,8 @@ class MessungenCursor : public QObject {
     DbResult<bool> DeleteCurrent();
 
     // Reads the untouched tests again (a test arrived, old ones were deleted),
-    // keeping the cursor on its row. Error text, empty on success.
+    // keeping the cursor on its row; a cursor that stood nowhere moves to the
+    // last test. Error text, empty on success.
     QString Refresh();
 
   signals:

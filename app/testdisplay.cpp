@@ -72,8 +72,9 @@ ShowTestOutcome TestDisplay::ShowTest(qint64 id)
     const QString registration = test ? test->Kennzeichen.trimmed() : QString();
     SetLabels({labels_.laKennzeichen, labels_.labKennzeichen}, registration);
     SetLabels({labels_.laAuftrag, labels_.laBAuftrag}, test ? test->AuftragsNr : QString());
+    // Date " / " time; with no test shown both halves are empty and " / " stays.
     SetLabels({labels_.laTestDatum, labels_.labTestDatum},
-              test ? DateText(*test) + QStringLiteral(" / ") + TimeText(*test) : QString());
+              (test ? DateText(*test) : QString()) + QStringLiteral(" / ") + (test ? TimeText(*test) : QString()));
 
     if (QString error = UpdateVehicle(test, registration); !error.isEmpty())
         outcome.errors << error;

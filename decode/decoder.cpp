@@ -37,6 +37,8 @@ DecodeOutcome RunDriver(QByteArrayView printData, QByteArrayView curveData, Deco
 {
     const PrintData text(printData);
     context.problems.clear();
+    if (const int blocks = VehicleBlockCount(text); blocks > 1)
+        context.problems.append(InterruptedTestProblem(blocks));
     DecodePrintSteps(text, context, driver);
     const CurveLoadResult curves = LoadCurves(curveData, context);
     DecodeEmployee(text, context);
@@ -44,6 +46,13 @@ DecodeOutcome RunDriver(QByteArrayView printData, QByteArrayView curveData, Deco
 }
 
 }  // namespace
+
+QString InterruptedTestProblem(int vehicleBlocks)
+{
+    return QStringLiteral("Print data holds lines of an interrupted earlier test (%1 vehicle blocks); "
+                          "its vehicle data may be the other vehicle's.")
+        .arg(vehicleBlocks);
+}
 
 void PrepareShowTest(DecodeContext& context)
 {

@@ -15,9 +15,14 @@ class PrintData;
 struct DecodeContext;
 
 struct DecodeOutcome {
-    QStringList problems;    // one text per step stopped by a number that did not convert
+    QStringList problems;    // one text per step stopped by a number that did not convert,
+                             // and one for lines of an interrupted earlier test
     CurveLoadResult curves;  // how far the curve text was read
 };
+
+// The problem reported for a text with more than one vehicle block: the lines
+// of a test cut off in the middle, stored together with the next test.
+QString InterruptedTestProblem(int vehicleBlocks);
 
 // Showing a test, step 1: ResetReport and ClearResultTables. The main window
 // then locates the row and fills the header lines before DecodeShownTest.

@@ -8,19 +8,19 @@ namespace zevo {
 
 PrintData::PrintData(QByteArrayView text)
 {
+    // Reception ends every line with CR LF and nothing else; a lone CR or LF is
+    // a byte of its line (the test stand never sends one, but a damaged line may
+    // hold it) and must not shift the numbers of the lines after it.
     lines_.reserve(text.size() / 16 + 1);
     qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        lines_.push_back(text.sliced(start, i - start));
-        if (c == '\r' && i + 1 < size && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+    for (;;) {
+        const qsizetype end = text.indexOf(QByteArrayView("\r\n"), start);
+        if (end < 0)
+            break;
+        lines_.push_back(text.sliced(start, end - start));
+        start = end + 2;
     }
-    if (start < size)
+    if (start < text.size())
         lines_.push_back(text.sliced(start));
 }
 
@@ -44,6 +44,14 @@ int PrintData::FindLine(QByteArrayView marker) const
             return i;
     }
     return LineCount();
+}
+
+int VehicleBlockCount(const PrintData& text)
+{
+    int count = 0;
+    for (int i = 0; i < text.LineCount(); ++i)
+        count += StartsWith(text.Line(i), "FAHRZ.TYP") ? 1 : 0;
+    return count;
 }
 
 QByteArray DigitsOnly(QByteArrayView text)

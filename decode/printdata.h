@@ -14,7 +14,7 @@ namespace zevo {
 
 class PrintData {
 public:
-    // Splits `text` into lines (CR LF, LF or a lone CR end a line). The view
+    // Splits `text` into lines at CR LF (nothing else ends a line). The view
     // must outlive this object. An empty last line (text ending in CR LF) is not counted.
     explicit PrintData(QByteArrayView text);
 
@@ -52,6 +52,11 @@ template <typename Visit> void WalkSection(const PrintData& text, int first, boo
             return;
     }
 }
+
+// How many vehicle blocks ("FAHRZ.TYP" lines) the text holds. A test cut off
+// by a pulled cable or a reset stand stays collected and is stored together
+// with the next complete test: such a text holds two or more.
+int VehicleBlockCount(const PrintData& text);
 
 // `text` with every character other than "0".."9" removed.
 QByteArray DigitsOnly(QByteArrayView text);

@@ -5,6 +5,7 @@
 
 #include "decode/decodecontext.h"
 #include "decode/decoder.h"
+#include "decode/printdata.h"
 #include "decode/reportrecord.h"
 #include "decode/resultjson.h"
 #include "decode/testresult.h"
@@ -17,6 +18,23 @@
 #include <cstdio>
 
 namespace zevo::tool {
+namespace {
+
+// Whether the file is a stored print-data text at all: CR LF lines with a
+// vehicle block or a block code line ("$00" .. "$99", "$FF" ...).
+bool HoldsPrintLines(const PrintData& text)
+{
+    if (VehicleBlockCount(text) > 0)
+        return true;
+    for (int i = 0; i < text.LineCount(); ++i) {
+        const QByteArrayView line = text.Line(i);
+        if (line.size() == 3 && line[0] == '$')
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 int RunDecode(const QStringList& args)
 {
@@ -36,9 +54,14 @@ int RunDecode(const QStringList& args)
     CurveData curves;
     DecodeContext context(input->settings, input->limitSet, result, report, curves);
     const DecodeOutcome outcome = ShowTestDecode(input->printData, input->curveData, context);
-    const QByteArray json = QJsonDocument(ResultJson(context, outcome.problems)).toJson(QJsonDocument::Indented);
+    QStringList errors = outcome.problems;
+    const bool printLines = HoldsPrintLines(PrintData(input->printData));
+    if (!printLines)
+        errors.prepend(QStringLiteral("\"%1\" holds no print data (no CR LF lines with a vehicle block or block codes)")
+                           .arg(parsed->positional.first()));
+    const QByteArray json = QJsonDocument(ResultJson(context, errors)).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-    return 0;
+    return printLines ? 0 : ExitError;
 }
 
 }  // namespace zevo::tool

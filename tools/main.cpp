@@ -31,13 +31,16 @@ const Command Commands[] = {
     {"render", zevo::tool::RunRender, "render PRINTDATA [decode options] [--params PARAMS_INI] [--db ZEVODB] [--date DD.MM.YYYY] [--time HH:MM:SS] --page numeric|bars [--dpi N] (--pdf OUT | --png OUT)  report page as PDF or PNG", true},
 };
 
-int Usage()
+// The usage of every command: on standard output and exit 0 when asked for,
+// on standard error and exit 2 after a wrong call.
+int Usage(FILE* to, int status)
 {
-    QTextStream err(stderr);
-    err << "usage: zevo-tool COMMAND ...\n";
+    QTextStream out(to);
+    out << "usage: zevo-tool COMMAND ...\n";
     for (const Command& command : Commands)
-        err << "  zevo-tool " << command.usage << "\n";
-    return 2;
+        out << "  zevo-tool " << command.usage << "\n";
+    out << "  zevo-tool help                       this text\n";
+    return status;
 }
 
 const Command* FindCommand(const char* name)
@@ -53,6 +56,9 @@ const Command* FindCommand(const char* name)
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && (std::strcmp(argv[1], "help") == 0 || std::strcmp(argv[1], "--help") == 0 ||
+                     std::strcmp(argv[1], "-h") == 0))
+        return Usage(stdout, 0);
     const Command* command = argc > 1 ? FindCommand(argv[1]) : nullptr;
     // Drawing needs a GUI application; without a display it runs offscreen.
     // The platform must be chosen before the application object exists.
@@ -64,7 +70,10 @@ int main(int argc, char* argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    if (!command)
-        return Usage();
+    if (!command) {
+        if (argc > 1)
+            QTextStream(stderr) << "zevo-tool: unknown command \"" << argv[1] << "\"\n";
+        return Usage(stderr, 2);
+    }
     return command->run(app->arguments().mid(2));
 }

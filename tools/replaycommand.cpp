@@ -31,6 +31,10 @@ int RunReplay(const QStringList& args)
 
     if (reception.pendingTests() > 0)
         return Fail(QStringLiteral("%1 received test(s) could not be stored").arg(reception.pendingTests()));
+    if (reception.storedTests() == 0)
+        Fail(QStringLiteral("no complete test in \"%1\": 0 tests stored").arg(parsed->positional.first()));
+    if (const int lines = reception.unfinishedPrintLines(); lines > 0)
+        Fail(QStringLiteral("the capture ends inside a test: its %1 print line(s) are not stored").arg(lines));
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "tools/storingreception.h"
 
+#include "decode/decoder.h"
+#include "decode/printdata.h"
 #include "reception/databasestore.h"
 #include "records/database.h"
 #include "tools/toolsupport.h"
@@ -21,12 +23,17 @@ StoringReception::StoringReception(ByteSource& source, const QString& databasePa
     hooks.clock = [] { return QDateTime::currentDateTime(); };
     hooks.store = [this, store = DatabaseStore(db.value())](const MessungRow& row) {
         const StoreResult result = store(row);
-        if (result.Stored)
+        if (result.Stored) {
             m_lastKennzeichen = row.Kennzeichen;
+            m_lastVehicleBlocks = VehicleBlockCount(PrintData(row.Druckdaten));
+        }
         return result;
     };
     hooks.stored = [this](qint64 id, bool) {
+        ++m_storedTests;
         QTextStream(stdout) << "stored " << id << ' ' << m_lastKennzeichen << Qt::endl;
+        if (m_lastVehicleBlocks > 1)
+            Fail(QStringLiteral("stored test %1 (%2): %3").arg(id).arg(m_lastKennzeichen, InterruptedTestProblem(m_lastVehicleBlocks)));
     };
     hooks.storeFailed = [this](const QString& error) {
         ++m_failedStores;

@@ -1,7 +1,8 @@
 #pragma once
 // Reception wired to a database file, as the desktop program wires it: every
 // finished test is stored as a new row and announced on standard output as
-// "stored <Id> <Kennzeichen>". Used by replay and listen.
+// "stored <Id> <Kennzeichen>"; a stored test that holds lines of an
+// interrupted earlier test is also told on standard error. Used by replay and listen.
 
 #include "reception/bytesource.h"
 #include "reception/testreception.h"
@@ -21,13 +22,18 @@ public:
     QString error() const { return m_error; }  // empty when the database is open
     void Tick() { m_reception->Timer1Timer(); }
     int failedStores() const { return m_failedStores; }
+    int storedTests() const { return m_storedTests; }
+    // Print lines of a test whose end has not arrived yet.
+    int unfinishedPrintLines() const { return m_reception->Assembly().PrintLineCount(); }
     qsizetype pendingTests() const { return m_reception->Assembly().PendingCount(); }
 
 private:
     QString m_error;
     QString m_connectionName;
     QString m_lastKennzeichen;
+    int m_lastVehicleBlocks = 0;
     int m_failedStores = 0;
+    int m_storedTests = 0;
     std::unique_ptr<TestReception> m_reception;
 };
 

@@ -28,6 +28,7 @@ TEST_F(AssiTest, FirstStartWithAnEmptyDatabaseShowsNoTestAndDisablesPrinting)
     EXPECT_FALSE(PrintEntriesEnabled());
     EXPECT_EQ(assi->CurrentTestId(), 0);
     EXPECT_EQ(LabelText("Label62"), "nicht");
+    EXPECT_EQ(LabelText("labTestDatum"), " / ");
     EXPECT_EQ(Line(9), "Auftrag Nr.:");
     EXPECT_FALSE(Part<QLineEdit>(*assi, "dbedName").isEnabled());
     EXPECT_EQ(ErrorBox(*assi), nullptr);
@@ -177,11 +178,14 @@ TEST_F(ReceptionTest, ThePortChosenInTheSettingsWindowIsOpenedAtOnceAndPrintsOnR
     QSignalSpy printRequests(assi.get(), &TfoAssi::pagePrinted);
     Send("motorcycle.txt", nullptr);
     ASSERT_TRUE(WaitForRows(1));
-    // Printing on request only: the test on display does not change.
-    EXPECT_EQ(LabelText("Label62"), "nicht");
+    // Printing on request only: nothing is printed, but in the list that was
+    // empty the new test is the current row, so "loeschen" acts on it.
     EXPECT_FALSE(state.ReportPrinted);
     EXPECT_EQ(printRequests.count(), 0);
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Kfz"), 0);
+    EXPECT_EQ(LabelText("laKennzeichen"), "M-ZE 77");
+    EXPECT_TRUE(Part<QTableView>(*assi, "DBGrid1").currentIndex().isValid());
+    Part<QAbstractButton>(*assi, "SpeedButton5").click();
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen"), 0);
 }
 
 TEST_F(AssiTest, LanguageThreeReachesEveryWindowAndKeepsTheLimitSet)

@@ -22,31 +22,29 @@ TEST(PrintDataLines, SplitReadPastTheEndAndFindMarkers)
     EXPECT_EQ(text.FindLine("$0a"), 6);             // case-sensitive; not found gives the count
     EXPECT_TRUE(text.IsPresent(text.FindLine("$20")));
     EXPECT_FALSE(text.HasLinesAfter(text.FindLine("$20")));  // on the last line
-    EXPECT_EQ(PrintData(QByteArrayView("a\nb\r\nc")).LineCount(), 3);
+    // Only CR LF ends a line: a lone LF or CR is a byte of its line.
+    const PrintData damaged(QByteArrayView("a\nb\r\nc\rd\r\nFAHRZ.TYP\r\n"));
+    ASSERT_EQ(damaged.LineCount(), 3);
+    EXPECT_EQ(damaged.Line(1), "c\rd");
+    EXPECT_EQ(damaged.FindLine("FAHRZ.TYP"), 2);
 }
 
-struct NumberCase {
-    const char* text;
-    const char* numberChars;
-    int number;
-};
-
-class NumberFields : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(NumberFields, DigitsNumberCharsAndParseNumber)
+TEST(PrintDataNumbers, DigitsNumberCharsAndParseNumber)
 {
-    const NumberCase& c = GetParam();
-    EXPECT_EQ(DigitsOnly(c.text), QByteArray(c.numberChars).replace(",", ""));
-    EXPECT_EQ(NumberChars(c.text), c.numberChars);
-    EXPECT_EQ(ParseNumber(c.text), c.number);
+    const struct {
+        const char* text;
+        const char* numberChars;
+        int number;
+    } cases[] = {{" 2450", "2450", 2450}, {"-2.45", "245", 245}, {" 12,5 ", "12,5", 125}, {"  KG ", "", 0},
+                 {"0350", "0350", 350},   {"1#80", "180", 180},  {"2147483647", "2147483647", 2147483647},
+                 {"2147483648", "2147483648", 0}};  // beyond 32 bits
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(DigitsOnly(c.text), QByteArray(c.numberChars).replace(",", ""));
+        EXPECT_EQ(NumberChars(c.text), c.numberChars);
+        EXPECT_EQ(ParseNumber(c.text), c.number);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(PrintFields, NumberFields,
-                         ::testing::Values(NumberCase{" 2450", "2450", 2450}, NumberCase{"-2.45", "245", 245},
-                                           NumberCase{" 12,5 ", "12,5", 125}, NumberCase{"  KG ", "", 0},
-                                           NumberCase{"0350", "0350", 350}, NumberCase{"1#80", "180", 180},
-                                           NumberCase{"2147483647", "2147483647", 2147483647},
-                                           NumberCase{"2147483648", "2147483648", 0}));  // beyond 32 bits
 
 }  // namespace
 }  // namespace zevo::test

@@ -47,31 +47,27 @@ TEST_F(SettingsFileTest, MissingShortLongOrUnreadableFileKeepsTheDefaults)
     }
 }
 
-struct LimitCase {
-    std::int32_t language, vehicleType, port;
-    int sprache, field5;
-    const char* portName;
-};
-
-class SettingsLimitsTest : public SettingsFileTest, public ::testing::WithParamInterface<LimitCase> {};
-
-TEST_P(SettingsLimitsTest, LanguageVehicleTypeAndPortAreLimited)
+TEST_F(SettingsFileTest, LanguageVehicleTypeAndPortAreLimited)
 {
-    const LimitCase& c = GetParam();
-    writeBytes(SettingsBytes({{1, 1, 1, c.port, c.language, c.vehicleType, 1, 2}}));
-    Settings s;
-    s.PortName = QStringLiteral("COM7:");
-    LoadSettings(s, path());
-    EXPECT_EQ(s.Sprache, c.sprache);
-    EXPECT_EQ(s.einstellungen.Field[VehicleTypeField], c.field5);
-    EXPECT_EQ(s.PortName, QString::fromLatin1(c.portName));
+    const struct {
+        std::int32_t language, vehicleType, port;
+        int sprache, field5;
+        const char* portName;
+    } cases[] = {{0, 0, 1, 1, 1, "COM1:"},   // language 0 is German, type 0 read as 1
+                 {9, 6, 8, 3, 6, "COM8:"},   // language 9 is French
+                 {7, -3, 9, 3, 1, "COM7:"},  // port 9 keeps the old name
+                 {2, 4, 0, 2, 4, "COM7:"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        writeBytes(SettingsBytes({{1, 1, 1, c.port, c.language, c.vehicleType, 1, 2}}));
+        Settings s;
+        s.PortName = QStringLiteral("COM7:");
+        LoadSettings(s, path());
+        EXPECT_EQ(s.Sprache, c.sprache);
+        EXPECT_EQ(s.einstellungen.Field[VehicleTypeField], c.field5);
+        EXPECT_EQ(s.PortName, QString::fromLatin1(c.portName));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Edges, SettingsLimitsTest,
-    ::testing::Values(LimitCase{0, 0, 1, 1, 1, "COM1:"},   // language 0 is German, type 0 read as 1
-                      LimitCase{9, 6, 8, 3, 6, "COM8:"},   // language 9 is French
-                      LimitCase{7, -3, 9, 3, 1, "COM7:"},  // port 9 keeps the old name
-                      LimitCase{2, 4, 0, 2, 4, "COM7:"}));
 
 TEST_F(SettingsFileTest, SavedBytesAreLittleEndianWithTheLanguageAndReadBack)
 {
