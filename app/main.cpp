@@ -6,6 +6,7 @@
 #include "app/companyfile.h"
 #include "app/errormessage.h"
 #include "app/programstate.h"
+#include "app/shutdownsignals.h"
 #include "app/tfoassi.h"
 #include "app/tfofirma.h"
 #include "app/tfogrundeinstellung.h"
@@ -37,7 +38,10 @@ int main(int argc, char* argv[])
     {
         TfoAssi foAssi(state, db);
         if (!database.ok())
-            ShowErrorMessage(&foAssi, database.error());
+            foAssi.ReportDatabaseProblem(database.error());
+        // SIGTERM, SIGINT and SIGHUP close the program as its close button does.
+        ShutdownSignals shutdownSignals;
+        QObject::connect(&shutdownSignals, &ShutdownSignals::shutdownRequested, &foAssi, &TfoAssi::CloseForShutdown);
 
         // Its creation reads the settings file, so the settings are in memory
         // before the main window shows.

@@ -25,6 +25,7 @@
 #include "report/printjob.h"
 #include "ui_tfoassi.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
@@ -32,6 +33,7 @@
 #include <QPrintDialog>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextStream>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -84,7 +86,6 @@ TfoAssi::TfoAssi(ProgramState& state, const QSqlDatabase& db, QWidget* parent)
     BuildPopupMenu();
     decodeStatus_->setObjectName(QStringLiteral("laDecodeStatus"));
     portStatus_->setObjectName(QStringLiteral("laPortStatus"));
-    portStatus_->setText(reception_->PortStatus());
     statusBar()->addWidget(decodeStatus_, 1);
     statusBar()->addPermanentWidget(portStatus_);
 
@@ -94,7 +95,31 @@ TfoAssi::TfoAssi(ProgramState& state, const QSqlDatabase& db, QWidget* parent)
     timer2_->start();
 
     if (!db_.isOpen())
-        portStatus_->setText(QStringLiteral("No database: tests are neither stored nor shown."));
+        databaseProblem_ = QStringLiteral("The database cannot be opened.");
+    UpdateReceptionStatus();
+}
+
+void TfoAssi::ReportDatabaseProblem(const QString& error)
+{
+    databaseProblem_ = error;
+    UpdateReceptionStatus();
+    // Told once the window is on the screen, over it.
+    QTimer::singleShot(0, this, [this, error] {
+        ReportError(error + QStringLiteral("\n\nReceived tests are kept while the program runs and written to a "
+                                           "file in the working folder when it closes."));
+    });
+}
+
+void TfoAssi::UpdateReceptionStatus()
+{
+    QStringList parts;
+    if (!databaseProblem_.isEmpty())
+        parts << QStringLiteral("No database (%1): received tests are kept until the program closes.")
+                     .arg(databaseProblem_);
+    parts << reception_->PortStatus();
+    if (const qsizetype waiting = reception_->Reception().Assembly().PendingCount(); waiting > 0)
+        parts << QStringLiteral("%1 received test(s) wait to be stored.").arg(waiting);
+    portStatus_->setText(parts.join(QLatin1Char(' ')));
 }
 
 // FormDestroy: the port is closed before anything it feeds goes away.
@@ -161,11 +186,18 @@ void TfoAssi::ConnectHandlers()
 
     connect(reception_, &ReceptionControl::testStored, this, &TfoAssi::TestStored);
     connect(reception_, &ReceptionControl::storeFailed, this, [this](const QString& error) {
+        UpdateReceptionStatus();
+        // One box for a run of failures (a full disk refuses every test); the
+        // status line counts the tests that wait. Without a database the
+        // status line has said so from the start.
+        if (storeFailureShown_ || !db_.isOpen())
+            return;
+        storeFailureShown_ = true;
         ReportError(QStringLiteral("A received test could not be stored. It is kept and stored again when the "
                                    "next test arrives, or written to a file when the program closes.\n\n%1")
                         .arg(error));
     });
-    connect(reception_, &ReceptionControl::portStatusChanged, portStatus_, &QLabel::setText);
+    connect(reception_, &ReceptionControl::portStatusChanged, this, &TfoAssi::UpdateReceptionStatus);
 
     connect(currentTests_, &CurrentTestsTab::testSelected, this, [this](qint64 id) { TestSelected(id, true); });
     connect(archive_, &ArchiveTab::testSelected, this, [this](qint64 id) { TestSelected(id, false); });
@@ -216,16 +248,24 @@ void TfoAssi::FormShow()
 
 void TfoAssi::closeEvent(QCloseEvent* event)
 {
-    // FormClose: nothing typed is lost, then the tables and the archive query close.
+    // FormClose: nothing typed is lost (the employee lines window keeps its
+    // lines as it closes), then the tables and the archive query close.
+    if (dialogs_.employees && dialogs_.employees->isVisible())
+        dialogs_.employees->close();
     PostEdits();
     // Nor is a received test that the database refused: it goes into a capture
     // file first, and the operator is told where before the program ends.
     if (!unstoredTestsKept_) {
         if (const QString kept = reception_->KeepUnstoredTests(QDir::currentPath()); !kept.isEmpty()) {
             unstoredTestsKept_ = true;
-            ReportError(kept + QStringLiteral("\n\nClose the window again to quit."));
-            event->ignore();
-            return;
+            if (shuttingDown_) {
+                // Nobody may be there to read a box: the session's log gets it.
+                QTextStream(stderr) << "zevo-assistant: " << kept << Qt::endl;
+            } else {
+                ReportError(kept + QStringLiteral("\n\nClose the window again to quit."));
+                event->ignore();
+                return;
+            }
         }
     }
     reception_->Timer1()->stop();
@@ -233,7 +273,20 @@ void TfoAssi::closeEvent(QCloseEvent* event)
     tests_->Close();
     vehicles_->Close();
     archive_->CloseList();
+    // Released now rather than when the window is destroyed, so that another
+    // program (or this one started again) can take the port at once.
+    reception_->ClosePort();
     QMainWindow::closeEvent(event);
+}
+
+void TfoAssi::CloseForShutdown()
+{
+    shuttingDown_ = true;
+    // A modal dialog (the printer setup) would keep its own loop running.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+    if (close())
+        QCoreApplication::quit();
 }
 
 void TfoAssi::ApplyLanguage()
@@ -349,6 +402,8 @@ void TfoAssi::TestSelected(qint64 id, bool fromCurrentTests)
 
 void TfoAssi::TestStored(qint64 id, bool printAtOnce)
 {
+    storeFailureShown_ = false;
+    UpdateReceptionStatus();
     // The new test is the last row of the current tests at once.
     PostEdits();
     const bool listWasEmpty = tests_->CurrentId() == 0;

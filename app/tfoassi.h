@@ -60,6 +60,15 @@ class TfoAssi : public QMainWindow {
     // the print commands draw through it.
     void AttachRenderer(TfoHPrint& renderer);
 
+    // The database could not be opened: the window comes up all the same, says
+    // so in the status line and once in a message box, and keeps received tests
+    // (to be written into a file at close).
+    void ReportDatabaseProblem(const QString& error);
+    // The window's close path without questions, for a signal that ends the
+    // program (the session ends, the machine shuts down): edits posted,
+    // unstored tests written to a file, the port released.
+    void CloseForShutdown();
+
     // The language in force (ProgramState) on every window, and the limit set.
     void ApplyLanguage();
     // The settings window stored its settings: texts and port follow them.
@@ -114,6 +123,9 @@ class TfoAssi : public QMainWindow {
     void Druckereinrichtung1Click();
     void ReportPrintResult(const PrintResult& result);
     void ShowStatus(const QString& text);
+    // The permanent part of the status line: the database's and the port's
+    // state and how many received tests wait to be stored.
+    void UpdateReceptionStatus();
     static void ShowWindow(QWidget* window);
 
     std::unique_ptr<Ui::TfoAssi> ui_;
@@ -138,6 +150,9 @@ class TfoAssi : public QMainWindow {
     TfoHPrint* renderer_ = nullptr;
     ReportPreview* preview_ = nullptr;
     std::unique_ptr<PrintCommands> printCommands_;
+    QString databaseProblem_;          // why there is no database; empty when it is open
+    bool storeFailureShown_ = false;   // a failed store was told in a box; the next ones only in the status line
+    bool shuttingDown_ = false;        // closing for a signal: nothing may keep the window open
     qint64 currentTestId_ = 0; // CurrentTestId: the test shown last from the current-tests grid
     bool shown_ = false;
     bool unstoredTestsKept_ = false; // unstored tests were written to a file at the first close

@@ -10,6 +10,7 @@
 #include "ui_tfomitarbeiter.h"
 
 #include <QKeyEvent>
+#include <QHideEvent>
 #include <QShowEvent>
 #include <QSqlError>
 #include <QSqlTableModel>
@@ -50,11 +51,19 @@ void TfoMitarbeiter::ApplyLanguage(int sprache)
 
 void TfoMitarbeiter::showEvent(QShowEvent* event)
 {
-    // Each showing starts from the stored lines; edits of an earlier showing
-    // that were not saved are dropped.
+    // Each showing starts from the stored lines.
     if (!event->spontaneous())
         OpenTable();
     QDialog::showEvent(event);
+}
+
+void TfoMitarbeiter::hideEvent(QHideEvent* event)
+{
+    // Closed without "Speichern": the lines typed are kept all the same, as
+    // a table keeps each row once it is left.
+    if (!event->spontaneous() && db_.isOpen() && taMitarbeiter_->isDirty())
+        StoreLines();
+    QDialog::hideEvent(event);
 }
 
 int TfoMitarbeiter::TextColumn() const
@@ -64,6 +73,9 @@ int TfoMitarbeiter::TextColumn() const
 
 void TfoMitarbeiter::OpenTable()
 {
+    // Without a database the main window has said so; the grid stays empty.
+    if (!db_.isOpen())
+        return;
     if (!taMitarbeiter_->select()) {
         ShowErrorMessage(this,
                          ErrorText(QStringLiteral("The employee lines cannot be read"), taMitarbeiter_->lastError()));
@@ -167,7 +179,7 @@ bool TfoMitarbeiter::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TfoMitarbeiter::buSpeichernClick()
+bool TfoMitarbeiter::StoreLines()
 {
     // Moving the current cell away hands an open editor's text to the model.
     const QModelIndex current = ui_->DBGrid1->currentIndex();
@@ -177,15 +189,25 @@ void TfoMitarbeiter::buSpeichernClick()
     // were and the grid keeps the edits, so the user can try again.
     if (const QString error = ReplaceEmployeeLines(db_, Lines()); !error.isEmpty()) {
         ui_->DBGrid1->setCurrentIndex(current);
-        ShowErrorMessage(this, error);
-        return;
+        ShowErrorMessage(parentWidget() && !isVisible() ? parentWidget() : this, error);
+        return false;
     }
     OpenTable();
     if (const QString error = LoadEmployeeLines(db_, state_); !error.isEmpty()) {
-        ShowErrorMessage(this, error);
+        ShowErrorMessage(parentWidget() && !isVisible() ? parentWidget() : this, error);
+        return false;
+    }
+    return true;
+}
+
+void TfoMitarbeiter::buSpeichernClick()
+{
+    if (!db_.isOpen()) {
+        ShowErrorMessage(this, QStringLiteral("No database: the employee lines cannot be stored."));
         return;
     }
-    accept();
+    if (StoreLines())
+        accept();
 }
 
 } // namespace zevo

@@ -1,8 +1,8 @@
 #pragma once
 // The employee lines window "Mitarbeiter Text erfassen": the rows of the table
 // Mitarbeiter in a grid, numbered as the test stand numbers its employees.
-// Edits stay in the grid until "Speichern" stores them all at once; closing
-// the window otherwise drops them. Shown non-modally.
+// Edits stay in the grid until "Speichern" stores them all at once, or the
+// window is closed: the lines typed are kept then too. Shown non-modally.
 //
 // Rows: Insert (or "Zeile einfügen") puts an empty line above the current one,
 // Down on the last line appends one (unless that line is still empty), and
@@ -35,6 +35,7 @@ class TfoMitarbeiter : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -46,6 +47,9 @@ class TfoMitarbeiter : public QDialog {
     void InsertLine();
     void AppendLine();
     void DeleteLine();
+    // Every line the grid shows into the table, in one transaction, and the
+    // lines in memory reloaded. Whether it worked (a message box says why not).
+    bool StoreLines();
     void buSpeichernClick();
 
     std::unique_ptr<Ui::TfoMitarbeiter> ui_;

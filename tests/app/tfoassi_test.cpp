@@ -3,6 +3,7 @@
 #include "app/mainwindowtexts.h"
 #include "app/receptioncontrol.h"
 #include "app/reportpreview.h"
+#include "app/shutdownsignals.h"
 #include "reception/teststandframes.h"
 #include "tests/app/assifixture.h"
 #include "tests/support/ptypair.h"
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
+#include <csignal>
 
 namespace zevo::assitest {
 namespace {
@@ -161,6 +163,29 @@ TEST_F(ReceptionTest, ARefusedTestIsStoredWithTheNextOrKeptInACaptureFileAtClose
     EXPECT_EQ(dialogtest::FileBytes(files.first()),
               EncodeTestStandStream(TestData("car.txt"), TestData("car.curves.txt")).bytes);
     EXPECT_TRUE(assi->close());
+}
+
+// The session ends (SIGTERM): the close button's path runs without asking,
+// nothing typed or received is lost and the port is free for the next start.
+TEST_F(ReceptionTest, ASignalClosesAsTheCloseButtonDoes)
+{
+    StoreVehicle("AB-C 1", "Alt", "Otto");
+    StoreTest("AB-C 1", now.date());
+    StartOnPty(2);
+    ShutdownSignals shutdown;
+    ASSERT_TRUE(shutdown.Installed());
+    QObject::connect(&shutdown, &ShutdownSignals::shutdownRequested, assi.get(), &TfoAssi::CloseForShutdown);
+    auto& name = Part<QLineEdit>(*assi, "dbedName");
+    name.selectAll();
+    QTest::keyClicks(&name, "Neu");
+    SendCarToAFullDisk();
+
+    ASSERT_EQ(::raise(SIGTERM), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !assi->isVisible(); }, 5000));
+    EXPECT_EQ(Vehicle("AB-C 1")->Name, "Neu");
+    EXPECT_EQ(QDir::current().entryList({"zevo-unstored-*.raw"}).size(), 1);
+    TComport port;
+    EXPECT_TRUE(port.Open(QStringLiteral("COM1:"))) << port.LastError().toStdString();
 }
 
 TEST_F(ReceptionTest, ThePortChosenInTheSettingsWindowIsOpenedAtOnceAndPrintsOnRequestOnly)

@@ -67,7 +67,7 @@ TEST_F(TfoMitarbeiterTest, FewerRowsLeaveTheLaterEntriesAsTheyWere)
     EXPECT_EQ(ErrorBox(dialog), nullptr);
 }
 
-TEST_F(TfoMitarbeiterTest, InsertAndDownAddLinesWhereTheUserExpectsThem)
+TEST_F(TfoMitarbeiterTest, InsertAndDownAddLinesWhereTheUserExpectsThemAndClosingKeepsThem)
 {
     ASSERT_EQ(ReplaceEmployeeLines(db, {"Meier", "Schmidt"}), "");
     TfoMitarbeiter dialog(state, db);
@@ -78,7 +78,7 @@ TEST_F(TfoMitarbeiterTest, InsertAndDownAddLinesWhereTheUserExpectsThem)
     Key(dialog, 3, Qt::Key_Down); // still empty: no second one
     EXPECT_EQ(Grid(dialog).model()->rowCount(), 4);
     Edit(dialog, 3, "Wagner");
-    Save(dialog);
+    dialog.close(); // without "Speichern": the lines typed are kept all the same
     EXPECT_EQ(Stored(), (QStringList{"Huber", "Meier", "Schmidt", "Wagner"}));
     EXPECT_EQ(Entries(4), (QStringList{"Huber", "Meier", "Schmidt", "Wagner"}));
 }
@@ -131,7 +131,9 @@ TEST_F(TfoMitarbeiterTest, AFailedSaveKeepsTheStoredLinesAndTheEdits)
     EXPECT_EQ(Entries(2), (QStringList{"Huber", "Meier"}));
     EXPECT_EQ(Grid(dialog).model()->index(0, 1).data().toString(), "Neu");
 
-    dialog.close(); // without saving: the next showing starts from the stored lines
+    delete ErrorBox(dialog);
+    dialog.close(); // refused again: told again, the stored lines stay
+    EXPECT_NE(ErrorBox(dialog), nullptr);
     dialog.show();
     EXPECT_EQ(Grid(dialog).model()->index(0, 1).data().toString(), "Huber");
 }
