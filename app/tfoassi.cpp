@@ -114,12 +114,13 @@ void TfoAssi::UpdateReceptionStatus()
 {
     QStringList parts;
     if (!databaseProblem_.isEmpty())
-        parts << QStringLiteral("No database (%1): received tests are kept until the program closes.")
-                     .arg(databaseProblem_);
+        parts << QStringLiteral("No database: received tests are kept until the program closes.");
     parts << reception_->PortStatus();
     if (const qsizetype waiting = reception_->Reception().Assembly().PendingCount(); waiting > 0)
         parts << QStringLiteral("%1 received test(s) wait to be stored.").arg(waiting);
     portStatus_->setText(parts.join(QLatin1Char(' ')));
+    // The whole reason, where the line has no room for it.
+    portStatus_->setToolTip(databaseProblem_);
 }
 
 // FormDestroy: the port is closed before anything it feeds goes away.

@@ -188,6 +188,21 @@ TEST_F(ReceptionTest, ASignalClosesAsTheCloseButtonDoes)
     EXPECT_TRUE(port.Open(QStringLiteral("COM1:"))) << port.LastError().toStdString();
 }
 
+// A working folder without write access: the window comes up, one box says
+// why, and the status line says what happens to the tests that arrive.
+TEST_F(ReceptionTest, WithoutADatabaseOneBoxAndTheStatusLineTellWhatHappens)
+{
+    db = QSqlDatabase();
+    StartOnPty(2);
+    assi->ReportDatabaseProblem(QStringLiteral("The database \"zevodb.sqlite\" cannot be opened: read-only"));
+    Send("motorcycle.txt", nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return LabelText("laPortStatus").contains("1 received test(s) wait"); }, 5000));
+    EXPECT_TRUE(LabelText("laPortStatus").startsWith("No database")) << LabelText("laPortStatus").toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ErrorBox(*assi) != nullptr; }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(assi->findChildren<QMessageBox*>().size(), 1);
+}
+
 TEST_F(ReceptionTest, ThePortChosenInTheSettingsWindowIsOpenedAtOnceAndPrintsOnRequestOnly)
 {
     dialogtest::WriteFile(dir.filePath("COM5"), "no serial device"); // "COM5:" is this plain file
