@@ -31,11 +31,12 @@ int main(int argc, char* argv[])
 
     // The database lies in the working folder beside the settings file. If it
     // cannot be opened the windows still come up and say so.
-    const DbResult<QSqlDatabase> database = OpenDatabase();
-    const QSqlDatabase db = database.ok() ? database.value() : QSqlDatabase();
-
     int status = 0;
     {
+        // Every handle on the connection lives in this block, so that closing
+        // it afterwards finds none still in use.
+        const DbResult<QSqlDatabase> database = OpenDatabase();
+        const QSqlDatabase db = database.ok() ? database.value() : QSqlDatabase();
         TfoAssi foAssi(state, db);
         if (!database.ok())
             foAssi.ReportDatabaseProblem(database.error());

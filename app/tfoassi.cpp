@@ -32,6 +32,7 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QScreen>
+#include <QSizePolicy>
 #include <QStatusBar>
 #include <QTextStream>
 #include <QTimer>
@@ -86,8 +87,12 @@ TfoAssi::TfoAssi(ProgramState& state, const QSqlDatabase& db, QWidget* parent)
     BuildPopupMenu();
     decodeStatus_->setObjectName(QStringLiteral("laDecodeStatus"));
     portStatus_->setObjectName(QStringLiteral("laPortStatus"));
+    // A long status (a PDF's path, a port's device) is cut at the window's
+    // edge rather than widening the window past the screen; its tooltip holds it whole.
+    for (QLabel* label : {decodeStatus_, portStatus_})
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(decodeStatus_, 1);
-    statusBar()->addPermanentWidget(portStatus_);
+    statusBar()->addPermanentWidget(portStatus_, 1);
 
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setInterval(60000);
@@ -119,8 +124,8 @@ void TfoAssi::UpdateReceptionStatus()
     if (const qsizetype waiting = reception_->Reception().Assembly().PendingCount(); waiting > 0)
         parts << QStringLiteral("%1 received test(s) wait to be stored.").arg(waiting);
     portStatus_->setText(parts.join(QLatin1Char(' ')));
-    // The whole reason, where the line has no room for it.
-    portStatus_->setToolTip(databaseProblem_);
+    portStatus_->setToolTip(databaseProblem_.isEmpty() ? portStatus_->text()
+                                                       : databaseProblem_ + QLatin1Char('\n') + portStatus_->text());
 }
 
 // FormDestroy: the port is closed before anything it feeds goes away.
@@ -328,7 +333,7 @@ ShowTestOutcome TfoAssi::ShowTest(qint64 id)
     ShowTestOutcome outcome = display_->ShowTest(id);
     for (const QString& error : outcome.errors)
         ReportError(error);
-    decodeStatus_->setText(outcome.problems.join(QLatin1Char(' ')));
+    ShowStatus(outcome.problems.join(QLatin1Char(' ')));
     if (preview_)
         preview_->pbVorschau()->update();
     barTab_->Refresh();
@@ -473,6 +478,7 @@ void TfoAssi::ReportPrintResult(const PrintResult& result)
 void TfoAssi::ShowStatus(const QString& text)
 {
     decodeStatus_->setText(text);
+    decodeStatus_->setToolTip(text);
 }
 
 void TfoAssi::SetPrintEntriesEnabled(bool enabled)
