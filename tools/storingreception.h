@@ -20,6 +20,7 @@ public:
 
     QString error() const { return m_error; }  // empty when the database is open
     void Tick() { m_reception->Timer1Timer(); }
+    TestReception& Reception() { return *m_reception; }
     int failedStores() const { return m_failedStores; }
     qsizetype pendingTests() const { return m_reception->Assembly().PendingCount(); }
 
