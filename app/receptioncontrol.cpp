@@ -20,6 +20,7 @@ ReceptionControl::ReceptionControl(ProgramState& state, const QSqlDatabase& db, 
     hooks.clock = [&state] { return state.clock(); };
     hooks.settings = &state.settings.einstellungen;
     reception_ = std::make_unique<TestReception>(comPort_, std::move(hooks));
+    recovery_ = std::make_unique<PortRecovery>(comPort_, *reception_);
 
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(100);
@@ -41,12 +42,13 @@ void ReceptionControl::OpenPort(const QString& portName)
                                      "Grundeinstellungen)."));
         return;
     }
-    const QString device = TComport::SystemPortName(portName);
     if (comPort_.Open(portName))
-        SetPortStatus(QStringLiteral("Receiving on %1 (%2).").arg(portName, device));
+        SetPortStatus(QStringLiteral("Receiving on %1 (%2).").arg(portName, comPort_.Device()));
     else
-        SetPortStatus(QStringLiteral("%1 (%2) cannot be opened: %3. No tests are received.")
-                          .arg(portName, device, comPort_.LastError()));
+        SetPortStatus(QStringLiteral("The serial port cannot be opened: %1. No tests are received; trying again "
+                                     "every %2 s.")
+                          .arg(comPort_.LastError())
+                          .arg(PortRecovery::RetrySeconds));
 }
 
 void ReceptionControl::ClosePort()
@@ -58,6 +60,19 @@ void ReceptionControl::ClosePort()
 void ReceptionControl::Timer1Timer()
 {
     reception_->Timer1Timer();
+    switch (recovery_->AfterTick()) {
+    case PortRecovery::Change::Lost:
+        SetPortStatus(QStringLiteral("Serial port lost: %1. What was received is kept; trying to open it again "
+                                     "every %2 s.")
+                          .arg(comPort_.LastError())
+                          .arg(PortRecovery::RetrySeconds));
+        break;
+    case PortRecovery::Change::Reopened:
+        SetPortStatus(QStringLiteral("Receiving on %1 (%2).").arg(comPort_.Name(), comPort_.Device()));
+        break;
+    case PortRecovery::Change::None:
+        break;
+    }
 }
 
 QString ReceptionControl::KeepUnstoredTests(const QString& folder)

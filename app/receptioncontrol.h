@@ -3,9 +3,11 @@
 // (100 ms, off until the window has been shown) and the framing and test
 // assembly behind it. Every finished test is stored in the database at once;
 // the window learns of it by testStored. Port failures are silent apart from
-// the status text.
+// the status text: a port that goes away or will not open is tried again
+// every few seconds, and reception goes on when it is back.
 
 #include "reception/comport.h"
+#include "reception/portrecovery.h"
 #include "reception/testreception.h"
 
 #include <QObject>
@@ -34,7 +36,7 @@ class ReceptionControl : public QObject {
     const QString& PortStatus() const { return portStatus_; }
 
     QTimer* Timer1() const { return timer1_; }
-    void Timer1Timer(); // one tick: take what the port has and handle whole frames
+    void Timer1Timer(); // one tick: take what the port has, handle whole frames, recover a lost port
 
     const TestReception& Reception() const { return *reception_; }
 
@@ -56,6 +58,7 @@ class ReceptionControl : public QObject {
 
     TComport comPort_;
     std::unique_ptr<TestReception> reception_;
+    std::unique_ptr<PortRecovery> recovery_;
     QTimer* timer1_;
     QString portStatus_;
 };

@@ -1,36 +1,94 @@
 #include "reception/comport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cstring>
 #include <limits>
 
 namespace zevo {
+namespace {
 
-TComport::TComport() = default;
+// n of "COMn:" (1..8); 0 for any other name.
+int ComNumber(const QString& name)
+{
+    static const QRegularExpression comName(QStringLiteral("^COM([1-8]):$"));
+    const QRegularExpressionMatch match = comName.match(name);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+// "COM1: (/dev/ttyUSB0): why", "/dev/ttyUSB0: why": the port, then why.
+QString Reason(const QString& name, const QString& device, const QString& why)
+{
+    const QString port = name == device ? name : QStringLiteral("%1 (%2)").arg(name, device);
+    return port + QStringLiteral(": ") + why;
+}
+
+}  // namespace
+
+TComport::TComport()
+{
+    // A hung-up line stays readable while every read returns nothing, so
+    // QSerialPort's read notifier would wake the event loop for ever (tens of
+    // thousands of times a second). The port is closed as soon as its read
+    // fails; queued, because QSerialPort reports it from inside its notifier.
+    QObject::connect(
+        &m_port, &QSerialPort::errorOccurred, &m_port, [this] { CheckLine(); }, Qt::QueuedConnection);
+}
 
 TComport::~TComport() { Close(); }
 
 QString TComport::SystemPortName(const QString& name)
 {
-    static const QRegularExpression comName(QStringLiteral("^COM([1-8]):$"));
-    const QRegularExpressionMatch match = comName.match(name);
-    if (!match.hasMatch())
+    const int number = ComNumber(name);
+    if (number == 0)
         return name;
-    const int number = match.captured(1).toInt();
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(number);
 #else
-    const QFileInfo link(QStringLiteral("COM%1").arg(number));
-    if (link.exists())  // follows a link; a dangling one falls through to the default
-        return link.absoluteFilePath();
+    // A link to a device that is not there now is still the user's choice:
+    // the adapter is unplugged, and the port waits for it to come back.
+    const QFileInfo entry(QStringLiteral("COM%1").arg(number));
+    if (entry.exists() || entry.isSymLink())
+        return entry.absoluteFilePath();
     return QStringLiteral("/dev/ttyS%1").arg(number - 1);
+#endif
+}
+
+QString TComport::FallbackNote(const QString& name)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(name);
+    return {};
+#else
+    const int number = ComNumber(name);
+    const QString device = SystemPortName(name);
+    if (number == 0 || !device.startsWith(QLatin1String("/dev/ttyS")))
+        return {};
+    return QStringLiteral("%1 has no link COM%2 in %3; using %4")
+        .arg(name)
+        .arg(number)
+        .arg(QDir::currentPath(), device);
 #endif
 }
 
 bool TComport::Open(const QString& name)
 {
-    Close();
-    m_port.setPortName(SystemPortName(name));
+    return OpenDevice(name, SystemPortName(name));
+}
+
+bool TComport::Reopen()
+{
+    return OpenDevice(m_name, FallbackNote(m_name).isEmpty() ? SystemPortName(m_name) : m_device);
+}
+
+bool TComport::OpenDevice(const QString& name, const QString& device)
+{
+    const QString wanted = name;  // may be m_name itself
+    m_device = device;
+    CloseKeepingBytes();
+    m_name = wanted;
+    m_port.setPortName(device);
     m_port.setBaudRate(QSerialPort::Baud9600);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);
@@ -39,32 +97,70 @@ bool TComport::Open(const QString& name)
     // QSerialPort takes the port exclusively (lock file and TIOCEXCL), so a
     // port held by another program fails here, as it should.
     if (!m_port.open(QIODevice::ReadWrite)) {
-        m_lastError = QStringLiteral("%1: %2").arg(name, m_port.errorString());
+        const QFileInfo link(device);
+        m_lastError =
+            Reason(wanted, device,
+                   link.isSymLink() && !link.exists()
+                       ? QStringLiteral("%1 points at %2, which is not there").arg(device, link.symLinkTarget())
+                       : m_port.errorString());
         return false;
     }
+    // All control flags of the line off, DTR and RTS included: the line is
+    // receive-only and nothing is signalled to the test stand. A
+    // pseudo-terminal has no modem lines and refuses; that is no fault.
+    m_port.setDataTerminalReady(false);
+    m_port.setRequestToSend(false);
+    m_port.clearError();
+    m_lost = false;
     m_lastError.clear();
     return true;
 }
 
 void TComport::Close()
 {
-    if (m_port.isOpen())
-        m_port.close();
+    CloseKeepingBytes();
+    m_name.clear();
+    m_lost = false;
+}
+
+void TComport::CloseKeepingBytes()
+{
+    if (!m_port.isOpen())
+        return;
+    // What QSerialPort already took from the line belongs to the stream;
+    // closing would throw it away.
+    m_keptBytes += m_port.readAll();
+    m_port.close();
+}
+
+// A failed read on an open port means the line hung up or the device went
+// away; there is nothing more to read from it until it is opened again.
+void TComport::CheckLine()
+{
+    if (!m_port.isOpen())
+        return;
+    const QSerialPort::SerialPortError error = m_port.error();
+    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError)
+        return;
+    CloseKeepingBytes();
+    m_lost = true;
+    m_lastError = Reason(m_name, m_device, QStringLiteral("the device hung up or went away"));
 }
 
 bool TComport::IsOpen() const { return m_port.isOpen(); }
 
 quint32 TComport::BytesWaiting()
 {
-    if (!m_port.isOpen())
-        return 0;
-    // QSerialPort only moves bytes from the driver into its own buffer when it
-    // gets to run; a zero wait does that now without blocking, so this works
-    // with or without a running event loop.
-    m_port.waitForReadyRead(0);
-    if (m_port.error() == QSerialPort::TimeoutError)
-        m_port.clearError();  // "nothing new" is no fault
-    const qint64 available = m_port.bytesAvailable();
+    if (m_port.isOpen()) {
+        // QSerialPort only moves bytes from the driver into its own buffer when
+        // it gets to run; a zero wait does that now without blocking, so this
+        // works with or without a running event loop.
+        m_port.waitForReadyRead(0);
+        if (m_port.error() == QSerialPort::TimeoutError)
+            m_port.clearError();  // "nothing new" is no fault
+        CheckLine();
+    }
+    const qint64 available = m_keptBytes.size() + (m_port.isOpen() ? m_port.bytesAvailable() : 0);
     return static_cast<quint32>(qBound<qint64>(0, available, std::numeric_limits<quint32>::max()));
 }
 
@@ -73,11 +169,19 @@ quint32 TComport::Read(char* buffer, quint32 capacity)
     if (capacity == 0)
         return 0;
     const quint32 wanted = qMin(BytesWaiting(), capacity - 1);
-    qint64 got = wanted > 0 ? m_port.read(buffer, wanted) : 0;
-    if (got < 0)
-        got = 0;  // only what really arrived is handed on
+    // Bytes kept from a closed port come first: they arrived first.
+    quint32 got = qMin<quint32>(wanted, static_cast<quint32>(m_keptBytes.size()));
+    if (got > 0) {
+        std::memcpy(buffer, m_keptBytes.constData(), got);
+        m_keptBytes.remove(0, got);
+    }
+    if (got < wanted && m_port.isOpen()) {
+        const qint64 n = m_port.read(buffer + got, wanted - got);
+        if (n > 0)
+            got += static_cast<quint32>(n);  // only what really arrived is handed on
+    }
     buffer[got] = 0;
-    return static_cast<quint32>(got);
+    return got;
 }
 
 }  // namespace zevo

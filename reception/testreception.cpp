@@ -43,6 +43,34 @@ void TestReception::Timer1Timer()
         FindSync();
     // Every complete frame whose next byte has also arrived is handled now; the
     // last frame of a burst waits for the next byte (normally a status frame).
+    HandleFrames(1);
+}
+
+bool TestReception::LineEnded()
+{
+    if (m_inTick)
+        return false;
+    // Each tick takes at most a chunk; stop should the source not shrink.
+    for (quint32 waiting = m_source.BytesWaiting(); waiting > 0;) {
+        Timer1Timer();
+        const quint32 left = m_source.BytesWaiting();
+        if (left >= waiting)
+            break;
+        waiting = left;
+    }
+    const QScopedValueRollback<bool> inTick(m_inTick, true);
+    HandleFrames(0);
+    // What is left can never become a frame: the rest of it was lost with the
+    // line. Kept, it would take the first bytes of the next line as its own.
+    RemoveFrame(m_receiveCount);
+    m_inSync = false;
+    return true;
+}
+
+// Handles the frames at the buffer start that are complete and followed by
+// at least bytesBeyond more received bytes.
+void TestReception::HandleFrames(int bytesBeyond)
+{
     while (m_inSync && m_receiveCount >= 2) {  // the type byte has arrived
         const quint8 type = Front()[1];
         const int length = FrameLength(type);
@@ -50,7 +78,7 @@ void TestReception::Timer1Timer()
             m_inSync = false;  // the bytes stay; FindSync searches them next tick
             break;
         }
-        if (length >= m_receiveCount)
+        if (length + bytesBeyond > m_receiveCount)
             break;
         DispatchFrame(type, length);
     }

@@ -17,6 +17,13 @@ public:
     TestReception(ByteSource& source, ReceptionHooks hooks);
 
     void Timer1Timer();  // one tick of the receive timer
+    // The line went away: no byte follows those received. Takes what the source
+    // still holds, hands on every complete frame (the last one would otherwise
+    // wait for a next byte that does not come), drops what is left (part of a
+    // frame, never to be completed: it must not take the first bytes of the
+    // next line) and goes out of step; the test being assembled stays. False, doing nothing, when called from inside a
+    // tick (a nested event loop): the owner tries again after the tick.
+    bool LineEnded();
 
     bool InSync() const { return m_inSync; }
     quint16 ReceiveCount() const { return m_receiveCount; }
@@ -31,6 +38,7 @@ public:
 
 private:
     void MakeRoom();
+    void HandleFrames(int bytesBeyond);
     void FindSync();
     void DispatchFrame(quint8 type, int length);
     void RemoveFrame(int length);

@@ -3,9 +3,13 @@
 // until SIGINT or SIGTERM. Without PORT it opens the port named in the
 // settings file of the working directory. With --capture every received byte
 // is also appended to RAW, so what a workshop saw can be replayed later.
+// A port that goes away (adapter unplugged, pseudo-terminal closed) is tried
+// again every 3 s, as the program does; standard error says when it was lost
+// and when it is open again.
 
 #include "lang/einstellungen.h"
 #include "reception/comport.h"
+#include "reception/portrecovery.h"
 #include "tools/commands.h"
 #include "tools/storingreception.h"
 #include "tools/toolsupport.h"
@@ -78,6 +82,8 @@ int RunListen(const QStringList& args)
     if (!capture.fileName().isEmpty() && !capture.open(QIODevice::WriteOnly | QIODevice::Append))
         return Fail(QStringLiteral("cannot write the capture \"%1\": %2").arg(capture.fileName(), capture.errorString()));
 
+    if (const QString note = TComport::FallbackNote(portName); !note.isEmpty())
+        QTextStream(stderr) << "zevo-tool: " << note << Qt::endl;
     TComport port;
     if (!port.Open(portName))
         return Fail(QStringLiteral("the port %1 will not open: %2").arg(portName, port.LastError()));
@@ -85,10 +91,11 @@ int RunListen(const QStringList& args)
     StoringReception reception(source, parsed->options.value(QStringLiteral("--db")));
     if (!reception.error().isEmpty())
         return Fail(reception.error());
+    PortRecovery recovery(port, reception.Reception());
 
     std::signal(SIGINT, RequestStop);
     std::signal(SIGTERM, RequestStop);
-    QTextStream(stderr) << "zevo-tool: listening on " << portName << " (" << TComport::SystemPortName(portName)
+    QTextStream(stderr) << "zevo-tool: listening on " << portName << " (" << port.Device()
                         << "); stop with Ctrl-C" << Qt::endl;
 
     int status = 0;
@@ -99,6 +106,17 @@ int RunListen(const QStringList& args)
             return;
         }
         reception.Tick();
+        switch (recovery.AfterTick()) {
+        case PortRecovery::Change::Lost:
+            QTextStream(stderr) << "zevo-tool: port lost (" << port.LastError() << "); trying to open " << portName
+                                << " again every " << PortRecovery::RetrySeconds << " s" << Qt::endl;
+            break;
+        case PortRecovery::Change::Reopened:
+            QTextStream(stderr) << "zevo-tool: " << portName << " is open again; listening" << Qt::endl;
+            break;
+        case PortRecovery::Change::None:
+            break;
+        }
         if (!source.captureError().isEmpty()) {
             status = Fail(QStringLiteral("cannot write the capture: %1").arg(source.captureError()));
             QCoreApplication::quit();

@@ -21,6 +21,7 @@ public:
 
     QString error() const { return m_error; }  // empty when the database is open
     void Tick() { m_reception->Timer1Timer(); }
+    TestReception& Reception() { return *m_reception; }
     int failedStores() const { return m_failedStores; }
     int storedTests() const { return m_storedTests; }
     // Print lines of a test whose end has not arrived yet.

@@ -2,6 +2,7 @@
 
 #include "app/mainwindowtexts.h"
 #include "app/receptioncontrol.h"
+#include "reception/portrecovery.h"
 #include "app/reportpreview.h"
 #include "app/shutdownsignals.h"
 #include "reception/teststandframes.h"
@@ -226,6 +227,26 @@ TEST_F(ReceptionTest, ThePortChosenInTheSettingsWindowIsOpenedAtOnceAndPrintsOnR
     EXPECT_TRUE(Part<QTableView>(*assi, "DBGrid1").currentIndex().isValid());
     Part<QAbstractButton>(*assi, "SpeedButton5").click();
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen"), 0);
+}
+
+// The adapter is unplugged and plugged in again (COM1 then links to another pseudo-terminal).
+TEST_F(ReceptionTest, ALostPortLeavesTheProgramIdleAndIsReopenedWhenItIsBack)
+{
+    StartOnPty(2);
+    pty.hangUp();
+    const qint64 readsBefore = testing::ReadCalls();
+    QTest::qWait(1000); // Timer1 runs; a hung-up line must not keep the event loop reading
+    EXPECT_LT(testing::ReadCalls() - readsBefore, 500);
+    EXPECT_FALSE(assi->Reception().PortOpen());
+    EXPECT_TRUE(LabelText("laPortStatus").contains("lost")) << LabelText("laPortStatus").toStdString();
+
+    ASSERT_TRUE(pty.open());
+    ASSERT_TRUE(QFile::remove(QStringLiteral("COM1")) && QFile::link(pty.slavePath(), QStringLiteral("COM1")));
+    for (int i = 0; i < PortRecovery::RetryTicks; ++i)
+        assi->Reception().Timer1Timer();
+    EXPECT_TRUE(LabelText("laPortStatus").startsWith("Receiving on COM1:")) << LabelText("laPortStatus").toStdString();
+    Send("motorcycle.txt", nullptr);
+    ASSERT_TRUE(WaitForRows(1));
 }
 
 TEST_F(AssiTest, LanguageThreeReachesEveryWindowAndKeepsTheLimitSet)

@@ -25,7 +25,7 @@ protected:
     TComport port;
 };
 
-TEST_F(Comport, ReadTakesTheWaitingBytesUpToCapacityAndAMissingPortStaysClosed)
+TEST_F(Comport, ReadTakesTheWaitingBytesUpToCapacityAHungUpLineKeepsThemAndAMissingPortStaysClosed)
 {
     ASSERT_TRUE(port.Open(pty.slavePath())) << port.LastError().toStdString();
     ASSERT_TRUE(pty.writeToSlave("0123456789"));
@@ -35,6 +35,12 @@ TEST_F(Comport, ReadTakesTheWaitingBytesUpToCapacityAndAMissingPortStaysClosed)
     EXPECT_EQ(QByteArray(buffer, 6), QByteArray("0123\0x", 6));
     EXPECT_EQ(port.Read(buffer, sizeof buffer), 6u);  // the rest, left for the next read
     EXPECT_EQ(QByteArray(buffer, 7), QByteArray("456789\0", 7));
+    // Taken from the line, then the far side hangs up: the port closes, the bytes stay.
+    ASSERT_TRUE(pty.writeToSlave("abc"));
+    ASSERT_TRUE(WaitUntil([&] { return port.BytesWaiting() == 3; }));
+    pty.hangUp();
+    EXPECT_TRUE(WaitUntil([&] { return port.BytesWaiting() == 3 && port.Lost() && !port.IsOpen(); }));
+    EXPECT_EQ(port.Read(buffer, sizeof buffer), 3u);
     port.Close();
     port.Close();
     EXPECT_FALSE(port.Open(QStringLiteral("/dev/no-such-tty")));
@@ -42,7 +48,7 @@ TEST_F(Comport, ReadTakesTheWaitingBytesUpToCapacityAndAMissingPortStaysClosed)
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(port.BytesWaiting(), 0u);
     EXPECT_EQ(port.Read(buffer, sizeof buffer), 0u);
-    EXPECT_EQ(QByteArray(buffer, 3), QByteArray("\0" "56", 3));
+    EXPECT_EQ(QByteArray(buffer, 3), QByteArray("\0" "bc", 3));
 }
 
 TEST_F(Comport, ComNameFollowsTheLinkInTheWorkingDirectory)
@@ -54,6 +60,16 @@ TEST_F(Comport, ComNameFollowsTheLinkInTheWorkingDirectory)
     EXPECT_EQ(TComport::SystemPortName(QStringLiteral("COM3:")), dir.filePath(QStringLiteral("COM3")));
     EXPECT_EQ(TComport::SystemPortName(QStringLiteral("COM4:")), QStringLiteral("/dev/ttyS3"));
     EXPECT_EQ(TComport::SystemPortName(QStringLiteral("COM9:")), QStringLiteral("COM9:"));
+    // A link to an unplugged adapter is still the port chosen: no fallback to /dev/ttyS4.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/ttyUSB-unplugged"), QStringLiteral("COM5")));
+    EXPECT_EQ(TComport::SystemPortName(QStringLiteral("COM5:")), dir.filePath(QStringLiteral("COM5")));
+    EXPECT_FALSE(port.Open(QStringLiteral("COM5:")));
+    EXPECT_TRUE(port.LastError().contains("/dev/ttyUSB-unplugged, which is not there"))
+        << port.LastError().toStdString();
+    ASSERT_TRUE(QFile::remove(QStringLiteral("COM5"))); // even the link goes: waited for, no fallback
+    EXPECT_FALSE(port.Reopen());
+    EXPECT_TRUE(port.LastError().startsWith("COM5: (" + dir.filePath(QStringLiteral("COM5"))))
+        << port.LastError().toStdString();
     EXPECT_TRUE(port.Open(QStringLiteral("COM3:")));
     pty.writeToSlave("abc");
     EXPECT_TRUE(WaitUntil([&] { return port.BytesWaiting() == 3; }));

@@ -50,6 +50,22 @@ TEST(Framing, ATickFromInsideTheStoredCallbackLeavesTheBytesForTheNextTick)
     EXPECT_TRUE(h.rows[1].Druckdaten.startsWith("LINE 20\r\nLINE 21\r\n"));
 }
 
+// The line goes away (adapter unplugged): the last frame has no next byte to wait for,
+// and half a frame must not take the first bytes of the line that comes back.
+TEST(Framing, AtTheLineEndTheLastFrameIsHandledAndHalfAFrameIsNotGluedToTheNextLine)
+{
+    ReceptionHarness h;
+    h.Feed(Status2() + NumberedLines(9) + EndOfTestFrame());
+    EXPECT_TRUE(h.rows.empty());
+    ASSERT_TRUE(h.reception.LineEnded());
+    ASSERT_EQ(h.rows.size(), 1u);
+    h.Feed(Status2() + PrintLineFrame("CUT OFF").left(7));
+    ASSERT_TRUE(h.reception.LineEnded());
+    h.Feed(Status2() + NumberedLines(9, 20) + EndOfTestFrame() + StatusFrame());
+    ASSERT_EQ(h.rows.size(), 2u);
+    EXPECT_TRUE(h.rows[1].Druckdaten.startsWith("LINE 20\r\n")) << h.rows[1].Druckdaten.left(40).toStdString();
+}
+
 class FramingOverflow : public ::testing::TestWithParam<int> {};
 
 // Out of step for longer than the buffer holds: the oldest bytes go, a status

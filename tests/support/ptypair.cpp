@@ -1,6 +1,7 @@
 #include "tests/support/ptypair.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -10,29 +11,34 @@
 
 namespace zevo::testing {
 
-PtyPair::PtyPair()
+bool PtyPair::open()
 {
     char name[256] = {};
     int master = -1;
     int slave = -1;
     if (openpty(&master, &slave, name, nullptr, nullptr) != 0)
-        return;
+        return false;
     // Raw mode on the slave side, so no byte is translated or swallowed.
     termios tio{};
     if (tcgetattr(slave, &tio) == 0) {
         cfmakeraw(&tio);
         tcsetattr(slave, TCSANOW, &tio);
     }
+    // A program the test starts must not hold the pair open behind its back.
+    ::fcntl(master, F_SETFD, FD_CLOEXEC);
+    ::fcntl(slave, F_SETFD, FD_CLOEXEC);
     m_master = master;
     m_slaveHold = slave;
     m_slavePath = QString::fromLocal8Bit(name);
+    return true;
 }
 
-PtyPair::~PtyPair()
+void PtyPair::hangUp()
 {
     closeSlaveHold();
     if (m_master >= 0)
         ::close(m_master);
+    m_master = -1;
 }
 
 void PtyPair::closeSlaveHold()
@@ -73,6 +79,14 @@ QByteArray PtyPair::readFromSlave(qsizetype count, int timeoutMs)
             result.append(buffer, n);
     }
     return result;
+}
+
+qint64 ReadCalls(qint64 pid)
+{
+    QFile io(pid > 0 ? QStringLiteral("/proc/%1/io").arg(pid) : QStringLiteral("/proc/self/io"));
+    const QByteArray text = io.open(QIODevice::ReadOnly) ? io.readAll() : QByteArray();
+    const qsizetype at = text.indexOf("syscr: ");
+    return at < 0 ? -1 : text.mid(at + 7, text.indexOf('\n', at) - at - 7).toLongLong();
 }
 
 }  // namespace zevo::testing

@@ -10,8 +10,8 @@ namespace zevo::testing {
 
 class PtyPair {
 public:
-    PtyPair();   // opens a pair; ok() tells whether it worked
-    ~PtyPair();
+    PtyPair() { open(); }  // ok() tells whether it worked
+    ~PtyPair() { hangUp(); }
     PtyPair(const PtyPair&) = delete;
     PtyPair& operator=(const PtyPair&) = delete;
 
@@ -26,11 +26,19 @@ public:
 
     // Closes the slave descriptor this object held open to keep the pair alive.
     void closeSlaveHold();
+    // The far side goes away, as an unplugged adapter does: the slave hangs up.
+    void hangUp();
+    // A new pair (after hangUp); slavePath() names its slave.
+    bool open();
 
 private:
     int m_master = -1;
     int m_slaveHold = -1;
     QString m_slavePath;
 };
+
+// read() calls the process (this one by default) has made so far, as the
+// kernel counts them: a reader spinning on a hung-up line shows here.
+qint64 ReadCalls(qint64 pid = 0);
 
 }  // namespace zevo::testing

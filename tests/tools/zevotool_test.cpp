@@ -289,11 +289,12 @@ TEST_F(ZevoToolTest, SendWithPtyLinkServesAPseudoTerminalUnderThatName)
     EXPECT_EQ(QFileInfo(Path("COM2")).symLinkTarget(), "/dev/null");
 }
 
-// A test stand on a pseudo-terminal, zevo-tool listening on its other end.
-TEST_F(ZevoToolTest, ListenStoresWhatArrivesAndRecordsTheCapture)
+// A test stand on a pseudo-terminal linked as COM1, zevo-tool listening on its
+// other end; the adapter is unplugged and plugged in again.
+TEST_F(ZevoToolTest, ListenStoresWhatArrivesRecordsTheCaptureAndOutlivesALostPort)
 {
     testing::PtyPair pty;
-    ASSERT_TRUE(pty.ok());
+    ASSERT_TRUE(pty.ok() && QFile::link(pty.slavePath(), Path("COM1")));
     const TestStandStream stream =
         EncodeTestStandStream(ReadFile(Data("decode/car.txt")), ReadFile(Data("decode/car.curves.txt")));
     ASSERT_TRUE(stream.error.isEmpty()) << stream.error.toStdString();
@@ -301,29 +302,38 @@ TEST_F(ZevoToolTest, ListenStoresWhatArrivesAndRecordsTheCapture)
     QProcess listen;
     listen.setWorkingDirectory(dir.path());
     listen.start(QStringLiteral(ZEVO_TOOL_PATH),
-                 {"listen", pty.slavePath(), "--db", Path("live.sqlite"), "--capture", Path("live.raw")});
-    ASSERT_TRUE(listen.waitForStarted());
-    // Wait until it has the port open, then play the test in.
-    listen.setReadChannel(QProcess::StandardError);
-    ASSERT_TRUE(listen.waitForReadyRead(10000));
-    listen.setReadChannel(QProcess::StandardOutput);
-    ASSERT_TRUE(pty.writeToSlave(stream.bytes));
+                 {"listen", "COM1:", "--db", Path("live.sqlite"), "--capture", Path("live.raw")});
     QByteArray out;
-    for (int i = 0; i < 100 && !out.contains('\n'); ++i) {
-        listen.waitForReadyRead(100);
-        out += listen.readAllStandardOutput();
-    }
+    QByteArray err;
+    const auto waitFor = [&](const QByteArray& text, const QByteArray& in) {
+        for (int i = 0; i < 100 && !in.contains(text); ++i) {
+            listen.waitForReadyRead(100);
+            out += listen.readAllStandardOutput();
+            err += listen.readAllStandardError();
+        }
+        return in.contains(text);
+    };
+    ASSERT_TRUE(waitFor("listening", err)) << err.toStdString(); // the port is open
+    ASSERT_TRUE(pty.writeToSlave(stream.bytes));
+    ASSERT_TRUE(waitFor("\n", out));
     EXPECT_EQ(out, QByteArray("stored 1 B-ZE 1234\n"));
+
+    pty.hangUp();
+    const qint64 readsBefore = testing::ReadCalls(listen.processId());
+    QThread::msleep(1000);
+    EXPECT_LT(testing::ReadCalls(listen.processId()) - readsBefore, 500); // no busy loop on the dead line
+    EXPECT_TRUE(waitFor("port lost", err)) << err.toStdString();
+    ASSERT_TRUE(pty.open());
+    ASSERT_TRUE(QFile::remove(Path("COM1")) && QFile::link(pty.slavePath(), Path("COM1")));
+    ASSERT_TRUE(waitFor("open again", err)) << err.toStdString();
+    ASSERT_TRUE(pty.writeToSlave(stream.bytes));
+    EXPECT_TRUE(waitFor("stored 2 B-ZE 1234\n", out)) << out.toStdString();
 
     ::kill(static_cast<pid_t>(listen.processId()), SIGTERM);
     ASSERT_TRUE(listen.waitForFinished(10000));
     EXPECT_EQ(listen.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(listen.exitCode(), 0) << listen.readAllStandardError().toStdString();
-
-    EXPECT_EQ(ReadFile(Path("live.raw")), stream.bytes);
-    const MessungRow row = OnlyStoredTest(Path("live.sqlite"));
-    EXPECT_EQ(row.Druckdaten, ReadFile(Data("decode/car.txt")));
-    EXPECT_EQ(row.Grafikdaten, ReadFile(Data("decode/car.curves.txt")));
+    EXPECT_EQ(ReadFile(Path("live.raw")), stream.bytes + stream.bytes);
 }
 
 
