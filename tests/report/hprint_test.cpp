@@ -10,37 +10,29 @@ namespace {
 
 int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
 
-struct ResolutionCase {
-    int dpi;
-    bool screen;
-    const char* bitmapDir;
-    double pxPerCm;
-    int originX;
-    double fontScale;
-};
-
-void PrintTo(const ResolutionCase& c, std::ostream* os) { *os << c.dpi << (c.screen ? " dpi screen" : " dpi"); }
-
-class FrameResolution : public ReportTest, public ::testing::WithParamInterface<ResolutionCase> {};
-
-TEST_P(FrameResolution, PicksBitmapsScaleAndMargin)
+TEST_F(ReportTest, FramePicksBitmapsScaleAndMarginByResolution)
 {
-    const ResolutionCase& c = GetParam();
-    Render(0, c.dpi, c.screen);
-    EXPECT_TRUE(hprint.BitmapDir.endsWith(QLatin1String(c.bitmapDir))) << hprint.BitmapDir.toStdString();
-    EXPECT_NEAR(hprint.PxPerCmX, c.pxPerCm, 1e-9);
-    EXPECT_EQ(hprint.OriginX, c.originX);
-    EXPECT_EQ(hprint.FontScale, c.fontScale);
+    const struct {
+        int dpi;
+        bool screen;
+        const char* bitmapDir;
+        double pxPerCm;
+        int originX;
+        double fontScale;
+    } cases[] = {{600, false, "/bmps300/", 600 / 2.54, Round(600 / 2.54 * 0.5), 1.0},
+                 {601, false, "/bmps720/", 601 / 2.54, Round(601 / 2.54 * 0.5), 1.0},
+                 {300, false, "/bmps300/", 300 / 2.54, Round(300 / 2.54 * 0.5), 1.0},
+                 // On screen the page is shown at 96 px per inch, whatever the printer.
+                 {1200, true, "/bmpsScreen/", 96 / 2.54, 0, 0.8}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dpi << (c.screen ? " dpi screen" : " dpi"));
+        Render(0, c.dpi, c.screen);
+        EXPECT_TRUE(hprint.BitmapDir.endsWith(QLatin1String(c.bitmapDir))) << hprint.BitmapDir.toStdString();
+        EXPECT_NEAR(hprint.PxPerCmX, c.pxPerCm, 1e-9);
+        EXPECT_EQ(hprint.OriginX, c.originX);
+        EXPECT_EQ(hprint.FontScale, c.fontScale);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Devices, FrameResolution,
-    ::testing::Values(ResolutionCase{600, false, "/bmps300/", 600 / 2.54, Round(600 / 2.54 * 0.5), 1.0},
-                      ResolutionCase{601, false, "/bmps720/", 601 / 2.54, Round(601 / 2.54 * 0.5), 1.0},
-                      ResolutionCase{300, false, "/bmps300/", 300 / 2.54, Round(300 / 2.54 * 0.5), 1.0},
-                      // On screen the page is shown at 96 px per inch, whatever the printer.
-                      ResolutionCase{600, true, "/bmpsScreen/", 96 / 2.54, 0, 0.8},
-                      ResolutionCase{1200, true, "/bmpsScreen/", 96 / 2.54, 0, 0.8}));
 
 TEST_F(ReportTest, PreviewIsThePrintedPageAt96PixelsPerInch)
 {
@@ -54,23 +46,19 @@ TEST_F(ReportTest, PreviewIsThePrintedPageAt96PixelsPerInch)
 TEST_F(ReportTest, TextIsPlacedByTheTopLeftOfItsCell)
 {
     PrepareBlock(1000);
-    const RecordingPaintDevice& recorder = *device;
     hprint.SetFont(9, false, 0x0000FF);
     hprint.TextAt("left", 2.0, 0.5);
     hprint.TextRight("right", 2.0, 0.5);
     hprint.TextCenter("centre", 2.0, 0.5);
     const int x = hprint.X(2.0), y = hprint.Y(0.5);
-    const RecordedText* left = recorder.FindText("left");
-    const RecordedText* right = recorder.FindText("right");
-    const RecordedText* centre = recorder.FindText("centre");
-    ASSERT_TRUE(left && right && centre) << recorder.Dump().toStdString();
-    EXPECT_NEAR(left->topLeft.x(), x, 0.5);
-    EXPECT_NEAR(left->topLeft.y(), y, 1.0);  // integer ascent, as the canvas reports it
-    EXPECT_NEAR(right->topLeft.x() + right->width, x, 1.0);
-    EXPECT_NEAR(centre->topLeft.x(), x - int(centre->width) / 2, 1.0);
-    EXPECT_EQ(left->color, QColor(255, 0, 0));  // $0000FF is red
-    EXPECT_EQ(left->pointSize, 9);
-    EXPECT_EQ(left->family, "Arial");
+    const RecordedText &left = TextItem("left"), &right = TextItem("right"), &centre = TextItem("centre");
+    EXPECT_NEAR(left.topLeft.x(), x, 0.5);
+    EXPECT_NEAR(left.topLeft.y(), y, 1.0);  // integer ascent, as the canvas reports it
+    EXPECT_NEAR(right.topLeft.x() + right.width, x, 1.0);
+    EXPECT_NEAR(centre.topLeft.x(), x - int(centre.width) / 2, 1.0);
+    EXPECT_EQ(left.color, QColor(255, 0, 0));  // $0000FF is red
+    EXPECT_EQ(left.pointSize, 9);
+    EXPECT_EQ(left.family, "Arial");
 }
 
 TEST_F(ReportTest, CommonBlocksStandWhereThePageSaysAtAnyScroll)

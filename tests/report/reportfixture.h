@@ -28,12 +28,6 @@ inline PrinterPage A4Page(int dpi)
     return {dpi, dpi, static_cast<int>(19.73 / 2.54 * dpi), static_cast<int>(28.43 / 2.54 * dpi)};
 }
 
-inline QByteArray GoldenFile(const QString& name)
-{
-    QFile file(QStringLiteral(ZEVO_TEST_DATA "/decode/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class ReportTest : public ::testing::Test {
 protected:
     ReportTest()
@@ -55,8 +49,12 @@ protected:
     // Decodes a golden test (name without ".txt") as showing it does.
     void Decode(const QString& name)
     {
+        const auto golden = [&](const char* ending) {
+            QFile file(QStringLiteral(ZEVO_TEST_DATA "/decode/") + name + ending);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
         DecodeContext context(settings, limitSet, result, report, curves);
-        ShowTestDecode(GoldenFile(name + ".txt"), GoldenFile(name + ".curves.txt"), context);
+        ShowTestDecode(golden(".txt"), golden(".curves.txt"), context);
     }
 
     // Draws one page on a fresh recording device.
@@ -98,8 +96,6 @@ protected:
         }
         return *found;
     }
-
-    void SetLineA(int i, const char* text) { report.SetLineA(i, text); }
 
     int BlockTopAfter(const QString& block) const
     {

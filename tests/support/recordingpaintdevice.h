@@ -82,10 +82,8 @@ public:
 
     // The occurrence-th item (from 0) whose text is exactly `text`, or nullptr.
     const RecordedText* FindText(const QString& text, int occurrence = 0) const;
-    std::vector<const RecordedText*> TextsContaining(const QString& part) const;
     QStringList AllTexts() const;  // in drawing order
-    void Clear();
-    QString Dump() const;  // every record, one a line: for failure messages
+    QString Dump() const;  // every text and rectangle, one a line: for failure messages
 
 protected:
     int metric(PaintDeviceMetric metric) const override;
