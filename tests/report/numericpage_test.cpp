@@ -95,7 +95,7 @@ TEST_F(ReportTest, BarGroupColourAndCaptionFollowTheStoredLimits)
         // Stored limits 20 (OK) and 30 (border), passed on plus 1.
         NumericBarGroup(hprint, 1, 21, 31, c.difference, 3000, 2000, 4000, 2.0, 2.3);
         const std::vector<RecordedRect>& rects = device->rects();
-        ASSERT_EQ(rects.size(), 6u) << device->Dump().toStdString();
+        ASSERT_EQ(rects.size(), 6u);
         EXPECT_EQ(rects[0].brush.color(), c.colour);
         EXPECT_NEAR(rects[0].rect.left(), hprint.X(2.0), 0.5);
         EXPECT_NEAR(rects[0].rect.bottom(), hprint.Y(3.2), 1.0);
@@ -126,23 +126,19 @@ TEST_F(ReportTest, DistributionWithoutForcesDrawsOnlyItsLeadingRule)
     EXPECT_EQ(rulesAtTop, 1);
 }
 
-TEST_F(ReportTest, DistributionSharesTheSelectedForces)
+// The distribution shares the forces the braking-ratio block selected; the
+// table rule at 6.2 cm leaves the braking ratio free.
+TEST_F(ReportTest, DistributionSharesTheSelectedForcesAndTableRulesLeaveTheRatioFree)
 {
     Decode("car");
     Render();
     const SelectedForces& f = hprint.forces;
     const int front = static_cast<int>(std::nearbyint((f.FL + f.FR) * 100 / (f.FL + f.FR + f.RL + f.RR)));
-    const int top = BlockTopAfter("BrakingRatioBlock");
     const RecordedText& frontShare = TextItem(QString::asprintf("%3d %%", front));
     EXPECT_NEAR(frontShare.topLeft.x(), hprint.X(3.0), 0.5);
-    EXPECT_NEAR(frontShare.topLeft.y(), top + hprint.H(0.1), 1.0);
+    EXPECT_NEAR(frontShare.topLeft.y(), BlockTopAfter("BrakingRatioBlock") + hprint.H(0.1), 1.0);
     EXPECT_NEAR(TextItem(QString::asprintf("%3d %%", 100 - front)).topLeft.x(), hprint.X(7.2), 0.5);
-}
 
-TEST_F(ReportTest, TableRulesLeaveTheBrakingRatioFree)
-{
-    Decode("car");
-    Render();
     std::vector<QLineF> at62;
     for (const RecordedLine& line : device->lines()) {
         if (line.line.x1() == hprint.X(6.2) && line.line.x2() == hprint.X(6.2))

@@ -1,15 +1,10 @@
 #pragma once
-// What every report test needs: its own records, a renderer over them, a
-// golden test decoded into them, and a recording device to draw on.
+// What every report test needs: the records of a decoder test, a renderer over
+// them, a golden test decoded into them, and a recording device to draw on.
 
-#include "decode/decodecontext.h"
 #include "decode/decoder.h"
-#include "decode/reportrecord.h"
-#include "decode/testresult.h"
-#include "graphics/curvedata.h"
-#include "lang/cp1252.h"
-#include "lang/einstellungen.h"
 #include "report/hprint.h"
+#include "tests/decode/decodefixture.h"
 #include "tests/support/recordingpaintdevice.h"
 
 #include <QFile>
@@ -28,22 +23,12 @@ inline PrinterPage A4Page(int dpi)
     return {dpi, dpi, static_cast<int>(19.73 / 2.54 * dpi), static_cast<int>(28.43 / 2.54 * dpi)};
 }
 
-class ReportTest : public ::testing::Test {
+class ReportTest : public DecodeTest {
 protected:
     ReportTest()
     {
-        settings.einstellungen.Field[VehicleTypeField] = 1;
-        settings.einstellungen.Field[RegistrationGroup] = 1;
-        settings.einstellungen.Field[Plates] = 2;
-        settings.Sprache = 1;
         hprint.blockTrace = &trace;
         hprint.reportProblem = [this](const QString& text) { problems << text; };
-    }
-
-    void UseLimitSet(LimitSet set)
-    {
-        limitSet = set;
-        gravityFactor = GravityFactor(set);
     }
 
     // Decodes a golden test (name without ".txt") as showing it does.
@@ -53,7 +38,6 @@ protected:
             QFile file(QStringLiteral(ZEVO_TEST_DATA "/decode/") + name + ending);
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         };
-        DecodeContext context(settings, limitSet, result, report, curves);
         ShowTestDecode(golden(".txt"), golden(".curves.txt"), context);
     }
 
@@ -113,16 +97,10 @@ protected:
         return names;
     }
 
-    Settings settings;
-    LimitSet limitSet = LimitSet::Eu;
-    double gravityFactor = 9.81;
-    TestResult result;
-    ReportRecord report = EmptyReportRecord();
-    CurveData curves;
     std::array<QString, EmployeeLineCount> employeeLines;
     bool smoothCurves = false;
-    TfoHPrint hprint{ReportSources{report, result, curves, settings, limitSet, gravityFactor, employeeLines,
-                                   smoothCurves},
+    TfoHPrint hprint{ReportSources{report, result, curves, settings, context.limitSet, context.gravityFactor,
+                                   employeeLines, smoothCurves},
                      QStringLiteral(ZEVO_PICTOGRAM_DIR)};
     std::vector<std::pair<QString, int>> trace;
     QStringList problems;

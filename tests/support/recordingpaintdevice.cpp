@@ -18,8 +18,6 @@ qreal ScaleAlong(const QTransform& t, QPointF direction)
     return std::hypot(mapped.x(), mapped.y());
 }
 
-QString Pt(QPointF p) { return QStringLiteral("(%1,%2)").arg(p.x()).arg(p.y()); }
-
 }  // namespace
 
 // Declares every feature so that QPainter neither transforms nor splits up
@@ -50,18 +48,18 @@ public:
     void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override
     {
         const QPolygonF polygon(QList<QPointF>(points, points + count));
-        m_device->m_polygons.push_back({transform().map(polygon), state->pen(), state->brush()});
+        m_device->m_polygons.push_back({transform().map(polygon), state->pen()});
     }
 
     void drawPath(const QPainterPath& path) override
     {
         for (const QPolygonF& polygon : path.toSubpathPolygons(transform()))
-            m_device->m_polygons.push_back({polygon, state->pen(), state->brush()});
+            m_device->m_polygons.push_back({polygon, state->pen()});
     }
 
     void drawPixmap(const QRectF& target, const QPixmap&, const QRectF&) override
     {
-        m_device->m_images.push_back({transform().mapRect(target)});
+        m_device->m_images.push_back(transform().mapRect(target));
     }
 
     void drawTextItem(const QPointF& baseline, const QTextItem& item) override
@@ -142,23 +140,6 @@ QStringList RecordingPaintDevice::AllTexts() const
     for (const RecordedText& r : m_texts)
         all << r.text;
     return all;
-}
-
-QString RecordingPaintDevice::Dump() const
-{
-    QStringList out;
-    for (const RecordedText& r : m_texts) {
-        out << QStringLiteral("text \"%1\" at %2 %3 %4pt%5")
-                   .arg(r.text, Pt(r.topLeft), r.color.name(), QString::number(r.pointSize),
-                        r.bold ? QStringLiteral(" bold") : QString());
-    }
-    for (const RecordedRect& r : m_rects) {
-        const QString brush = r.brush.style() == Qt::NoBrush ? QStringLiteral("none") : r.brush.color().name();
-        out << QStringLiteral("rect %1 %2x%3 brush %4")
-                   .arg(Pt(r.rect.topLeft()), QString::number(r.rect.width()), QString::number(r.rect.height()),
-                        brush);
-    }
-    return out.join(QLatin1Char('\n'));
 }
 
 }  // namespace zevo::test

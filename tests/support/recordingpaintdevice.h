@@ -58,11 +58,6 @@ struct RecordedRect {
 struct RecordedPolygon {
     QPolygonF points;
     QPen pen;
-    QBrush brush;
-};
-
-struct RecordedImage {
-    QRectF target;
 };
 
 class RecordingPaintDevice : public QPaintDevice {
@@ -78,12 +73,11 @@ public:
     const std::vector<RecordedLine>& lines() const { return m_lines; }
     const std::vector<RecordedRect>& rects() const { return m_rects; }
     const std::vector<RecordedPolygon>& polygons() const { return m_polygons; }
-    const std::vector<RecordedImage>& images() const { return m_images; }
+    const std::vector<QRectF>& images() const { return m_images; }  // where each was drawn
 
     // The occurrence-th item (from 0) whose text is exactly `text`, or nullptr.
     const RecordedText* FindText(const QString& text, int occurrence = 0) const;
     QStringList AllTexts() const;  // in drawing order
-    QString Dump() const;  // every text and rectangle, one a line: for failure messages
 
 protected:
     int metric(PaintDeviceMetric metric) const override;
@@ -101,7 +95,7 @@ private:
     std::vector<RecordedLine> m_lines;
     std::vector<RecordedRect> m_rects;
     std::vector<RecordedPolygon> m_polygons;
-    std::vector<RecordedImage> m_images;
+    std::vector<QRectF> m_images;
 };
 
 }  // namespace zevo::test
