@@ -78,7 +78,7 @@ TEST_F(ReportTest, BrakingRatioSelectsJudgesAndWrites)
                 report.BrakeValue(kind, Right, row) = last ? rows[kind].right : 99999;
             }
         }
-        PrepareBlock(1000);
+        PrepareBlock();
         BrakingRatioBlock(hprint);
 
         EXPECT_EQ(hprint.BlockTop, 1000 + hprint.H(c.mass > 0.01 ? 1.2 : 0.85));
@@ -112,7 +112,7 @@ TEST_F(ReportTest, AMotorcycleOutsideThePolishRulesGetsNoParkingVerdict)
     result.TotalWeight = 250;
     report.BrakeValue(0, Left, 7) = 1500;
     report.BrakeValue(1, Left, 7) = 1000;
-    PrepareBlock(1000);
+    PrepareBlock();
     BrakingRatioBlock(hprint);
     EXPECT_EQ(device->AllTexts().filter("16%").size(), 0) << device->AllTexts().join(" | ").toStdString();
     EXPECT_EQ(device->AllTexts().filter(" N").size(), 1);  // the service total only
@@ -122,7 +122,7 @@ TEST_F(ReportTest, WithoutMassThePedalLimitStandsOnTheSecondRow)
 {
     UseLimitSet(LimitSet::Rus);
     result.HasBrakeBlock = true;
-    PrepareBlock(1000);
+    PrepareBlock();
     BrakingRatioBlock(hprint);
     const RecordedText& pedal = TextItem(TextOf(215, 1) + "  490 N");
     EXPECT_NEAR(pedal.topLeft.x(), hprint.X(3.5), 0.5);
@@ -135,7 +135,7 @@ TEST_F(ReportTest, NoBrakeBlockDrawsNothingAndLeavesNoForces)
 {
     result.HasBrakeBlock = false;
     report.BrakeValue(0, Left, 7) = 3000;
-    PrepareBlock(1000);
+    PrepareBlock();
     hprint.forces.FL = 123;
     BrakingRatioBlock(hprint);
     EXPECT_EQ(hprint.BlockTop, 1000);

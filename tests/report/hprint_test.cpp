@@ -41,7 +41,7 @@ TEST_F(ReportTest, PreviewIsThePrintedPageAt96PixelsPerInch)
 
 TEST_F(ReportTest, TextIsPlacedByTheTopLeftOfItsCell)
 {
-    PrepareBlock(1000);
+    PrepareBlock();
     hprint.SetFont(9, false, 0x0000FF);
     hprint.TextAt("left", 2.0, 0.5);
     hprint.TextRight("right", 2.0, 0.5);

@@ -42,30 +42,24 @@ protected:
     }
 
     // Draws one page on a fresh recording device.
-    RecordingPaintDevice& Render(int pageKind = NumericPageKind, int dpi = 600, bool screen = false, int scroll = 0)
+    void Render(int pageKind = NumericPageKind, int dpi = 600, bool screen = false, int scroll = 0)
     {
         const PrinterPage page = A4Page(dpi);
-        painter.reset();
         const QSize size = screen ? TfoHPrint::PreviewSize(page) : QSize(page.PageWidth, page.PageHeight);
+        painter.reset();
         device = std::make_unique<RecordingPaintDevice>(screen ? 96 : dpi, screen ? 96 : dpi, size.width(),
                                                         size.height());
+        painter = std::make_unique<QPainter>(device.get());
         trace.clear();
-        QPainter pagePainter(device.get());
-        hprint.RenderPage(pagePainter, page, screen, scroll, pageKind);
-        return *device;
+        hprint.RenderPage(*painter, page, screen, scroll, pageKind);
     }
 
-    // A fresh recording device with the scales of a printed page, for
-    // drawing single blocks: BlockTop starts at `blockTop`.
-    void PrepareBlock(int blockTop = 1000, int dpi = 600)
+    // The scales of a page printed at 600 dpi, for drawing single blocks from BlockTop 1000.
+    void PrepareBlock()
     {
-        const PrinterPage page = A4Page(dpi);
-        painter.reset();
-        device = std::make_unique<RecordingPaintDevice>(dpi, dpi, page.PageWidth, page.PageHeight);
-        painter = std::make_unique<QPainter>(device.get());
-        hprint.RenderPage(*painter, page, false, 0, 0);
+        Render(0);
         hprint.Canvas = painter.get();
-        hprint.BlockTop = blockTop;
+        hprint.BlockTop = 1000;
     }
 
     // The recorded text item `text` (the occurrence-th), failing the test when missing.
@@ -105,7 +99,7 @@ protected:
     std::vector<std::pair<QString, int>> trace;
     QStringList problems;
     std::unique_ptr<RecordingPaintDevice> device;
-    std::unique_ptr<QPainter> painter;  // of PrepareBlock; ended before the device goes
+    std::unique_ptr<QPainter> painter;  // ended before the device goes
 };
 
 }  // namespace zevo::test
