@@ -24,11 +24,6 @@ class TfoSuchenKFZTest : public RecordsTest {
             ASSERT_EQ(InsertKfz(db, row), "");
         }
     }
-    static QString CurrentRegistration(const TfoSuchenKFZ& dialog)
-    {
-        const auto& grid = Part<QTableView>(dialog, "DBGrid1");
-        return grid.model()->index(grid.currentIndex().row(), 0).data().toString();
-    }
 };
 
 TEST_F(TfoSuchenKFZTest, TypingMovesToTheNearestRegistrationAndEnterReturnsIt)
@@ -38,7 +33,8 @@ TEST_F(TfoSuchenKFZTest, TypingMovesToTheNearestRegistrationAndEnterReturnsIt)
         TfoSuchenKFZ dialog(db);
         dialog.show();
         QTest::keyClicks(&Part<QLineEdit>(dialog, "edKennz"), typed);
-        EXPECT_EQ(CurrentRegistration(dialog), found);
+        const auto& grid = Part<QTableView>(dialog, "DBGrid1");
+        EXPECT_EQ(grid.model()->index(grid.currentIndex().row(), 0).data().toString(), found);
         QTest::keyClick(&Part<QLineEdit>(dialog, "edKennz"), Qt::Key_Return);
         EXPECT_EQ(dialog.SelectedKennzeichen(), found);
         EXPECT_FALSE(dialog.isVisible());

@@ -13,9 +13,8 @@ namespace {
 
 TEST_F(DecodeTest, BrakeStartFlagsFromThePrintedPhrases)
 {
+    // Each phrase as printed is the golden files' (car, motorcycle); here, what does not count.
     const std::pair<QByteArray, const char*> cases[] = {  // BrakeTestOk, SpeedOk, BrakeNotOk, SpeedLow, BrakeChecked
-        {PrintText({" BREMSSTART", " BREMSENTEST OK", "SPEED         OK", " BREMSE GEPRUEFT", ""}), "11001"},
-        {PrintText({" BREMSSTART", " BREMSE  N.OK", "SPEED < 2,5 KMH", "", "END"}), "00110"},
         // Spacing and case are part of the phrases; both words of "BREMSE GEPRUEFT" on one line.
         {PrintText({" BREMSSTART", " Bremsentest OK", "SPEED OK", " BREMSE N", "GEPRUEFT", "", "E"}), "00000"},
         {PrintText({" BREMSSTART", "SPEED         OK", " BREMSENTEST OK"}), "01000"},  // the last line is not read

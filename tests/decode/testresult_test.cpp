@@ -1,4 +1,4 @@
-// Resetting and clearing the model, and the per-block maxima.
+// Resetting and clearing the model; the per-block maxima are the golden files'.
 
 #include "decode/testresult.h"
 
@@ -50,22 +50,6 @@ TEST_F(DecodeTest, ResetReportKeepsCompanyLinesAndValuesAndClearTablesZeroesThem
     EXPECT_EQ(result.BrakeLines[47][20].Right, 0);
     EXPECT_EQ(result.BrakeMaxima[40].Pedal, 0);
     EXPECT_EQ(Table(0, Left, 1), 0);
-}
-
-TEST(ComputeBrakeMaxima, LargestOfEachColumnNeverNegativeOnlyCodesBelow32)
-{
-    TestResult result;
-    result.BrakeLines[1][3] = {2450, 350, 2310};
-    result.BrakeLines[1][20] = {100, 400, 2500};
-    result.BrakeLines[16][2] = {-50, -1, -7};
-    result.BrakeLines[32][1] = {9, 9, 9};
-    result.BrakeMaxima[32] = {4, 4, 4};
-    ComputeBrakeMaxima(result);
-    EXPECT_EQ(result.BrakeMaxima[1].Left, 2450);
-    EXPECT_EQ(result.BrakeMaxima[1].Pedal, 400);
-    EXPECT_EQ(result.BrakeMaxima[1].Right, 2500);
-    EXPECT_EQ(result.BrakeMaxima[16].Left, 0);
-    EXPECT_EQ(result.BrakeMaxima[32].Left, 4);
 }
 
 }  // namespace

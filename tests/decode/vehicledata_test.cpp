@@ -18,7 +18,6 @@ TEST_F(DecodeTest, NamedVehicleTypeBecomesTheSetting)
         {"KM:\r\nLIMOUSINE\r\n", 3},        // unknown: the setting stays
         {"P K W\r\n", 3},                   // no "KM:" line
         {"KM:\r\nANHAENGER P K W\r\n", 6},  // later in the list wins
-        {"KM:\r\nMOTORCYCLE L K W\r\n", 4}, //
         {"KM:\r\np k w\r\n", 3},            // case-sensitive
     };
     for (const auto& [text, expected] : cases) {

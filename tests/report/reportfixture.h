@@ -1,15 +1,10 @@
 #pragma once
-// What every report test needs: its own records, a renderer over them, a
-// golden test decoded into them, and a recording device to draw on.
+// What every report test needs: the records of a decoder test, a renderer over
+// them, a golden test decoded into them, and a recording device to draw on.
 
-#include "decode/decodecontext.h"
 #include "decode/decoder.h"
-#include "decode/reportrecord.h"
-#include "decode/testresult.h"
-#include "graphics/curvedata.h"
-#include "lang/cp1252.h"
-#include "lang/einstellungen.h"
 #include "report/hprint.h"
+#include "tests/decode/decodefixture.h"
 #include "tests/support/recordingpaintdevice.h"
 
 #include <QFile>
@@ -28,62 +23,43 @@ inline PrinterPage A4Page(int dpi)
     return {dpi, dpi, static_cast<int>(19.73 / 2.54 * dpi), static_cast<int>(28.43 / 2.54 * dpi)};
 }
 
-inline QByteArray GoldenFile(const QString& name)
-{
-    QFile file(QStringLiteral(ZEVO_TEST_DATA "/decode/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class ReportTest : public ::testing::Test {
+class ReportTest : public DecodeTest {
 protected:
     ReportTest()
     {
-        settings.einstellungen.Field[VehicleTypeField] = 1;
-        settings.einstellungen.Field[RegistrationGroup] = 1;
-        settings.einstellungen.Field[Plates] = 2;
-        settings.Sprache = 1;
         hprint.blockTrace = &trace;
         hprint.reportProblem = [this](const QString& text) { problems << text; };
-    }
-
-    void UseLimitSet(LimitSet set)
-    {
-        limitSet = set;
-        gravityFactor = GravityFactor(set);
     }
 
     // Decodes a golden test (name without ".txt") as showing it does.
     void Decode(const QString& name)
     {
-        DecodeContext context(settings, limitSet, result, report, curves);
-        ShowTestDecode(GoldenFile(name + ".txt"), GoldenFile(name + ".curves.txt"), context);
+        const auto golden = [&](const char* ending) {
+            QFile file(QStringLiteral(ZEVO_TEST_DATA "/decode/") + name + ending);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        ShowTestDecode(golden(".txt"), golden(".curves.txt"), context);
     }
 
     // Draws one page on a fresh recording device.
-    RecordingPaintDevice& Render(int pageKind = NumericPageKind, int dpi = 600, bool screen = false, int scroll = 0)
+    void Render(int pageKind = NumericPageKind, int dpi = 600, bool screen = false, int scroll = 0)
     {
         const PrinterPage page = A4Page(dpi);
-        painter.reset();
         const QSize size = screen ? TfoHPrint::PreviewSize(page) : QSize(page.PageWidth, page.PageHeight);
+        painter.reset();
         device = std::make_unique<RecordingPaintDevice>(screen ? 96 : dpi, screen ? 96 : dpi, size.width(),
                                                         size.height());
+        painter = std::make_unique<QPainter>(device.get());
         trace.clear();
-        QPainter pagePainter(device.get());
-        hprint.RenderPage(pagePainter, page, screen, scroll, pageKind);
-        return *device;
+        hprint.RenderPage(*painter, page, screen, scroll, pageKind);
     }
 
-    // A fresh recording device with the scales of a printed page, for
-    // drawing single blocks: BlockTop starts at `blockTop`.
-    void PrepareBlock(int blockTop = 1000, int dpi = 600)
+    // The scales of a page printed at 600 dpi, for drawing single blocks from BlockTop 1000.
+    void PrepareBlock()
     {
-        const PrinterPage page = A4Page(dpi);
-        painter.reset();
-        device = std::make_unique<RecordingPaintDevice>(dpi, dpi, page.PageWidth, page.PageHeight);
-        painter = std::make_unique<QPainter>(device.get());
-        hprint.RenderPage(*painter, page, false, 0, 0);
+        Render(0);
         hprint.Canvas = painter.get();
-        hprint.BlockTop = blockTop;
+        hprint.BlockTop = 1000;
     }
 
     // The recorded text item `text` (the occurrence-th), failing the test when missing.
@@ -98,8 +74,6 @@ protected:
         }
         return *found;
     }
-
-    void SetLineA(int i, const char* text) { report.SetLineA(i, text); }
 
     int BlockTopAfter(const QString& block) const
     {
@@ -117,21 +91,15 @@ protected:
         return names;
     }
 
-    Settings settings;
-    LimitSet limitSet = LimitSet::Eu;
-    double gravityFactor = 9.81;
-    TestResult result;
-    ReportRecord report = EmptyReportRecord();
-    CurveData curves;
     std::array<QString, EmployeeLineCount> employeeLines;
     bool smoothCurves = false;
-    TfoHPrint hprint{ReportSources{report, result, curves, settings, limitSet, gravityFactor, employeeLines,
-                                   smoothCurves},
+    TfoHPrint hprint{ReportSources{report, result, curves, settings, context.limitSet, context.gravityFactor,
+                                   employeeLines, smoothCurves},
                      QStringLiteral(ZEVO_PICTOGRAM_DIR)};
     std::vector<std::pair<QString, int>> trace;
     QStringList problems;
     std::unique_ptr<RecordingPaintDevice> device;
-    std::unique_ptr<QPainter> painter;  // of PrepareBlock; ended before the device goes
+    std::unique_ptr<QPainter> painter;  // ended before the device goes
 };
 
 }  // namespace zevo::test

@@ -1,7 +1,6 @@
 #include "tests/support/recordingpaintdevice.h"
 
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPixmap>
@@ -19,13 +18,12 @@ qreal ScaleAlong(const QTransform& t, QPointF direction)
     return std::hypot(mapped.x(), mapped.y());
 }
 
-QString Pt(QPointF p) { return QStringLiteral("(%1,%2)").arg(p.x()).arg(p.y()); }
-
 }  // namespace
 
 // Declares every feature so that QPainter neither transforms nor splits up
 // anything itself; each call maps its coordinates through the painter's
-// transform.
+// transform. Integer shapes and images arrive here through QPaintEngine's own
+// conversions to the floating-point calls and to pixmaps.
 class RecordingPaintDevice::Engine : public QPaintEngine {
 public:
     explicit Engine(RecordingPaintDevice* device) : QPaintEngine(AllFeatures), m_device(device) {}
@@ -40,53 +38,28 @@ public:
         for (int i = 0; i < count; ++i)
             m_device->m_lines.push_back({transform().map(lines[i]), state->pen()});
     }
-    void drawLines(const QLine* lines, int count) override
-    {
-        for (int i = 0; i < count; ++i) {
-            const QLineF line(lines[i]);
-            drawLines(&line, 1);
-        }
-    }
 
     void drawRects(const QRectF* rects, int count) override
     {
         for (int i = 0; i < count; ++i)
             m_device->m_rects.push_back({transform().mapRect(rects[i]), state->pen(), state->brush()});
     }
-    void drawRects(const QRect* rects, int count) override
-    {
-        for (int i = 0; i < count; ++i) {
-            const QRectF rect(rects[i]);
-            drawRects(&rect, 1);
-        }
-    }
 
     void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override
     {
         const QPolygonF polygon(QList<QPointF>(points, points + count));
-        m_device->m_polygons.push_back({transform().map(polygon), state->pen(), state->brush()});
-    }
-    void drawPolygon(const QPoint* points, int count, PolygonDrawMode mode) override
-    {
-        QList<QPointF> converted;
-        for (int i = 0; i < count; ++i)
-            converted.append(QPointF(points[i]));
-        drawPolygon(converted.constData(), count, mode);
+        m_device->m_polygons.push_back({transform().map(polygon), state->pen()});
     }
 
     void drawPath(const QPainterPath& path) override
     {
         for (const QPolygonF& polygon : path.toSubpathPolygons(transform()))
-            m_device->m_polygons.push_back({polygon, state->pen(), state->brush()});
+            m_device->m_polygons.push_back({polygon, state->pen()});
     }
 
     void drawPixmap(const QRectF& target, const QPixmap&, const QRectF&) override
     {
-        m_device->m_images.push_back({transform().mapRect(target)});
-    }
-    void drawImage(const QRectF& target, const QImage&, const QRectF&, Qt::ImageConversionFlags) override
-    {
-        m_device->m_images.push_back({transform().mapRect(target)});
+        m_device->m_images.push_back(transform().mapRect(target));
     }
 
     void drawTextItem(const QPointF& baseline, const QTextItem& item) override
@@ -161,60 +134,12 @@ const RecordedText* RecordingPaintDevice::FindText(const QString& text, int occu
     return nullptr;
 }
 
-std::vector<const RecordedText*> RecordingPaintDevice::TextsContaining(const QString& part) const
-{
-    std::vector<const RecordedText*> found;
-    for (const RecordedText& r : m_texts) {
-        if (r.text.contains(part))
-            found.push_back(&r);
-    }
-    return found;
-}
-
 QStringList RecordingPaintDevice::AllTexts() const
 {
     QStringList all;
     for (const RecordedText& r : m_texts)
         all << r.text;
     return all;
-}
-
-void RecordingPaintDevice::Clear()
-{
-    m_texts.clear();
-    m_lines.clear();
-    m_rects.clear();
-    m_polygons.clear();
-    m_images.clear();
-}
-
-QString RecordingPaintDevice::Dump() const
-{
-    QStringList out;
-    for (const RecordedText& r : m_texts) {
-        out << QStringLiteral("text \"%1\" at %2 %3 %4pt%5")
-                   .arg(r.text, Pt(r.topLeft), r.color.name(), QString::number(r.pointSize),
-                        r.bold ? QStringLiteral(" bold") : QString());
-    }
-    for (const RecordedLine& r : m_lines)
-        out << QStringLiteral("line %1-%2 %3").arg(Pt(r.line.p1()), Pt(r.line.p2()), r.pen.color().name());
-    for (const RecordedRect& r : m_rects) {
-        const QString brush = r.brush.style() == Qt::NoBrush ? QStringLiteral("none") : r.brush.color().name();
-        out << QStringLiteral("rect %1 %2x%3 brush %4")
-                   .arg(Pt(r.rect.topLeft()), QString::number(r.rect.width()), QString::number(r.rect.height()),
-                        brush);
-    }
-    for (const RecordedPolygon& r : m_polygons) {
-        const QString first = r.points.isEmpty() ? QString() : Pt(r.points.first());
-        out << QStringLiteral("polygon of %1 points from %2 %3")
-                   .arg(QString::number(r.points.size()), first, r.pen.color().name());
-    }
-    for (const RecordedImage& r : m_images) {
-        out << QStringLiteral("image at %1 %2x%3")
-                   .arg(Pt(r.target.topLeft()), QString::number(r.target.width()),
-                        QString::number(r.target.height()));
-    }
-    return out.join(QLatin1Char('\n'));
 }
 
 }  // namespace zevo::test

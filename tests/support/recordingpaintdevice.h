@@ -1,19 +1,14 @@
 #pragma once
-// A paint device for the drawing tests: it draws nothing, it writes down what a
-// QPainter asked for — texts, lines, rectangles, polygons (polylines, and the
-// outlines of paths) and images — in device pixels, with the pen, brush and
-// font in force, so a test can say "this text, in this colour, at this place".
+// A paint device for the drawing tests: it draws nothing, it writes down the
+// texts, lines, rectangles, polygons (polylines, outlines of paths) and images
+// a QPainter asks for, in device pixels (through the painter's transform), with
+// the pen, brush and font in force: "this text, in this colour, at this place".
 //
-// The engine tells QPainter it transforms everything itself, so no primitive is
-// broken up; every coordinate is mapped through the painter's transform here.
-//
-// Texts: QPainter hands over one item per run of one script and font ("a Σ"
-// arrives as "a " and "Σ"); drawText(rect, …) arrives laid out, a line an
-// item. For each item the recorder keeps the top-left corner of its text cell
-// (the baseline point moved up by the font's ascent on this device, as
-// QFontMetricsF measures it), the cell's size, the font as asked for ("Arial",
-// not the face it resolved to) and the pen colour. Fonts resolve with this
-// device's dpi: 9 pt at 600 dpi have an ascent of about 68 px. Fonts need a
+// Texts arrive one item per run of one script and font ("a Σ" as "a " and
+// "Σ"); drawText(rect, …) a laid-out line an item. Each keeps the top-left of
+// its text cell (the baseline moved up by the font's ascent on this device:
+// 9 pt at 600 dpi have about 68 px), the cell's size, the font as asked for
+// ("Arial", not the face it resolved to) and the pen colour. Fonts need a
 // QGuiApplication before the first painter begins.
 
 #include <QBrush>
@@ -58,11 +53,6 @@ struct RecordedRect {
 struct RecordedPolygon {
     QPolygonF points;
     QPen pen;
-    QBrush brush;
-};
-
-struct RecordedImage {
-    QRectF target;
 };
 
 class RecordingPaintDevice : public QPaintDevice {
@@ -78,14 +68,11 @@ public:
     const std::vector<RecordedLine>& lines() const { return m_lines; }
     const std::vector<RecordedRect>& rects() const { return m_rects; }
     const std::vector<RecordedPolygon>& polygons() const { return m_polygons; }
-    const std::vector<RecordedImage>& images() const { return m_images; }
+    const std::vector<QRectF>& images() const { return m_images; }  // where each was drawn
 
     // The occurrence-th item (from 0) whose text is exactly `text`, or nullptr.
     const RecordedText* FindText(const QString& text, int occurrence = 0) const;
-    std::vector<const RecordedText*> TextsContaining(const QString& part) const;
     QStringList AllTexts() const;  // in drawing order
-    void Clear();
-    QString Dump() const;  // every record, one a line: for failure messages
 
 protected:
     int metric(PaintDeviceMetric metric) const override;
@@ -103,7 +90,7 @@ private:
     std::vector<RecordedLine> m_lines;
     std::vector<RecordedRect> m_rects;
     std::vector<RecordedPolygon> m_polygons;
-    std::vector<RecordedImage> m_images;
+    std::vector<QRectF> m_images;
 };
 
 }  // namespace zevo::test
