@@ -82,6 +82,13 @@ protected:
     }
 
     QString Path(const QString& name) const { return dir.filePath(name); }
+    // A file of the working folder with these bytes; its path.
+    QString WriteFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    }
     static QString Data(const char* name) { return QStringLiteral(ZEVO_TEST_DATA "/") + QLatin1String(name); }
 
     // The single stored test of the database file.
@@ -107,58 +114,48 @@ protected:
     QTemporaryDir runtimeDir;
 };
 
-class RoundTripTest : public ZevoToolTest, public ::testing::WithParamInterface<bool> {};
-
 // frames of a stored test (with or without curve data), replayed, stores
 // exactly the same texts again.
-TEST_P(RoundTripTest, FramesReplayedStoreTheSameTextsAndFields)
+TEST_F(ZevoToolTest, FramesReplayedStoreTheSameTextsAndFields)
 {
-    const bool withCurves = GetParam();
-    const QString printData = Data("decode/car.txt");
-    const QString curveData = withCurves ? Data("decode/car.curves.txt") : QString();
-    const ToolRun frames =
-        Run(withCurves ? QStringList{"frames", printData, curveData} : QStringList{"frames", printData});
-    ASSERT_EQ(frames.exitCode, 0) << frames.err.toStdString();
-    QFile capture(Path("capture.raw"));
-    ASSERT_TRUE(capture.open(QIODevice::WriteOnly));
-    capture.write(frames.out);
-    capture.close();
+    for (const bool withCurves : {false, true}) {
+        SCOPED_TRACE(withCurves);
+        const QString printData = Data("decode/car.txt");
+        const QString curveData = withCurves ? Data("decode/car.curves.txt") : QString();
+        const ToolRun frames =
+            Run(withCurves ? QStringList{"frames", printData, curveData} : QStringList{"frames", printData});
+        ASSERT_EQ(frames.exitCode, 0) << frames.err.toStdString();
+        QFile::remove(Path("replay.sqlite"));
+        const ToolRun replay = Run({"replay", WriteFile("capture.raw", frames.out), "--db", Path("replay.sqlite")});
+        ASSERT_EQ(replay.exitCode, 0) << replay.err.toStdString();
+        EXPECT_EQ(replay.out, QByteArray("stored 1 B-ZE 1234\n"));
 
-    const ToolRun replay = Run({"replay", capture.fileName(), "--db", Path("replay.sqlite")});
-    ASSERT_EQ(replay.exitCode, 0) << replay.err.toStdString();
-    EXPECT_EQ(replay.out, QByteArray("stored 1 B-ZE 1234\n"));
-
-    const MessungRow row = OnlyStoredTest(Path("replay.sqlite"));
-    EXPECT_EQ(row.Druckdaten, ReadFile(printData));
-    EXPECT_EQ(row.Grafikdaten, withCurves ? ReadFile(curveData) : QByteArray());
-    EXPECT_EQ(row.Kennzeichen, QStringLiteral("B-ZE 1234"));
-    EXPECT_EQ(row.Km, 87654.0);
-    EXPECT_EQ(row.HU, InspectionText("056"));
-    EXPECT_EQ(row.AU, InspectionText("077"));
-    EXPECT_EQ(row.AuftragsNr, QStringLiteral("4711"));
-    EXPECT_EQ(row.Bearbeitet, QStringLiteral("n"));
-    EXPECT_EQ(row.Datum, QDate::currentDate());
+        const MessungRow row = OnlyStoredTest(Path("replay.sqlite"));
+        EXPECT_EQ(row.Druckdaten, ReadFile(printData));
+        EXPECT_EQ(row.Grafikdaten, withCurves ? ReadFile(curveData) : QByteArray());
+        EXPECT_EQ(row.Kennzeichen, QStringLiteral("B-ZE 1234"));
+        EXPECT_EQ(row.Km, 87654.0);
+        EXPECT_EQ(row.HU, InspectionText("056"));
+        EXPECT_EQ(row.AU, InspectionText("077"));
+        EXPECT_EQ(row.AuftragsNr, QStringLiteral("4711"));
+        EXPECT_EQ(row.Bearbeitet, QStringLiteral("n"));
+        EXPECT_EQ(row.Datum, QDate::currentDate());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Tests, RoundTripTest, ::testing::Bool(),
-    [](const auto& info) { return std::string(info.param ? "WithCurves" : "PrintDataOnly"); });
 
 TEST_F(ZevoToolTest, ErrorsAreOneLineAndExitTwo)
 {
-    QFile longLine(Path("long.txt"));
-    ASSERT_TRUE(longLine.open(QIODevice::WriteOnly));
-    longLine.write("THIS LINE IS FAR TOO LONG\r\n");
-    longLine.close();
+    const QString longLine = WriteFile("long.txt", "THIS LINE IS FAR TOO LONG\r\n");
 
     const QStringList cases[] = {
         {"frames", Path("missing.txt")},
-        {"frames", longLine.fileName()},
+        {"frames", longLine},
         {"replay", Path("missing.raw"), "--db", Path("x.sqlite")},
-        {"replay", longLine.fileName(), "--db", Path("no-such-folder/x.sqlite")},
-        {"replay", longLine.fileName()},
+        {"replay", longLine, "--db", Path("no-such-folder/x.sqlite")},
+        {"replay", longLine},
         {"listen", Path("no-such-port"), "--db", Path("x.sqlite")},
-        {"send", Path("no-such-port"), longLine.fileName()},
-        {"send", Path("no-such-port"), longLine.fileName(), "--rate", "0"},
+        {"send", Path("no-such-port"), longLine},
+        {"send", Path("no-such-port"), longLine, "--rate", "0"},
     };
     for (const QStringList& args : cases) {
         const ToolRun run = Run(args);
@@ -180,12 +177,8 @@ TEST_F(ZevoToolTest, AnInterruptedTestStaysWithTheNextAndIsReported)
     ASSERT_GT(vehicleBlock, 0);
     for (const qsizetype cut : {vehicleBlock - 5, vehicleBlock + 20, car.size() / 2, endOfTest}) {
         SCOPED_TRACE(cut);
-        QFile capture(Path("cut.raw"));
-        ASSERT_TRUE(capture.open(QIODevice::WriteOnly));
-        capture.write(car.left(cut) + motorcycle);
-        capture.close();
         QFile::remove(Path("cut.sqlite"));
-        const ToolRun replay = Run({"replay", capture.fileName(), "--db", Path("cut.sqlite")});
+        const ToolRun replay = Run({"replay", WriteFile("cut.raw", car.left(cut) + motorcycle), "--db", Path("cut.sqlite")});
         EXPECT_EQ(replay.exitCode, 0);
         const MessungRow row = OnlyStoredTest(Path("cut.sqlite"));
         EXPECT_TRUE(replay.out.startsWith("stored 1 M-ZE 77\n")) << replay.out.toStdString();
@@ -204,9 +197,7 @@ TEST_F(ZevoToolTest, AnInterruptedTestStaysWithTheNextAndIsReported)
 
 TEST_F(ZevoToolTest, HelpUnknownCommandsAndFilesThatAreNoPrintData)
 {
-    QFile empty(Path("empty.txt"));
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
+    const QString empty = WriteFile("empty.txt", {});
     const struct {
         QStringList args;
         int exitCode;
@@ -216,10 +207,10 @@ TEST_F(ZevoToolTest, HelpUnknownCommandsAndFilesThatAreNoPrintData)
         {{"help"}, 0, "zevo-tool replay CAPTURE", ""},
         {{"--help"}, 0, "zevo-tool decode PRINTDATA", ""},
         {{"decipher"}, 2, "", "unknown command \"decipher\""},
-        {{"decode", empty.fileName()}, 2, "holds no print data", ""},
+        {{"decode", empty}, 2, "holds no print data", ""},
         {{"decode", Data("decode/car.json")}, 2, "holds no print data", ""},
         {{"decode", Data("decode/car.txt")}, 0, "\"Errors\": [\n    ]", ""},
-        {{"replay", empty.fileName(), "--db", Path("x.sqlite")}, 0, "", "0 tests stored"},
+        {{"replay", empty, "--db", Path("x.sqlite")}, 0, "", "0 tests stored"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -230,37 +221,14 @@ TEST_F(ZevoToolTest, HelpUnknownCommandsAndFilesThatAreNoPrintData)
     }
 }
 
-TEST_F(ZevoToolTest, SendPlaysTheFileIntoThePort)
-{
-    testing::PtyPair pty;
-    ASSERT_TRUE(pty.ok());
-    QByteArray bytes;
-    for (int i = 0; i < 3000; ++i)
-        bytes.append(char(i * 7));
-    QFile file(Path("capture.raw"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-
-    QProcess send;
-    send.start(QStringLiteral(ZEVO_TOOL_PATH), {"send", pty.slavePath(), file.fileName(), "--rate", "20000"});
-    const QByteArray received = pty.readFromSlave(bytes.size(), 20000);
-    send.waitForFinished(20000);
-    EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().toStdString();
-    EXPECT_EQ(received, bytes);
-}
-
 // --pty-link makes the port itself: a pseudo-terminal linked in the working
 // folder, removed again at the end; a link of the workshop's own is left alone.
 TEST_F(ZevoToolTest, SendWithPtyLinkServesAPseudoTerminalUnderThatName)
 {
     const QByteArray first(1500, 'a');
     const QByteArray second(700, 'b');
-    for (const auto& [name, bytes] : {std::pair{"one.raw", first}, {"two.raw", second}}) {
-        QFile file(Path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    WriteFile("one.raw", first);
+    WriteFile("two.raw", second);
 
     QProcess send;
     send.setWorkingDirectory(dir.path());
@@ -349,10 +317,7 @@ protected:
     {
         company.SetLineA(0, ToCp1252(QStringLiteral("Müller Bremsendienst")));
         company.SetLineA(4, "Meisterbetrieb");
-        QFile params(Path("Params.ini"));
-        ASSERT_TRUE(params.open(QIODevice::WriteOnly));
-        params.write(ReportRecordBytes(company));
-        params.close();
+        WriteFile("Params.ini", ReportRecordBytes(company));
         WriteEmployeeFile(Path("mitarbeiter.sqlite"), QStringLiteral("CREATE TABLE Mitarbeiter (Text TEXT)"),
                           employees);
     }
@@ -526,26 +491,15 @@ TEST_F(RenderTest, PngIsThePreviewAndMissingPictogramsAreToldOnce)
 
 TEST_F(RenderTest, RefusedInputIsOneLineExitTwoAndWritesNothing)
 {
-    QFile shortParams(Path("short.ini"));
-    ASSERT_TRUE(shortParams.open(QIODevice::WriteOnly));
-    shortParams.write(QByteArray(ReportRecordSize - 1, '\0'));
-    shortParams.close();
+    const QString shortParams = WriteFile("short.ini", QByteArray(ReportRecordSize - 1, '\0'));
     WriteEmployeeFile(Path("other.sqlite"), QStringLiteral("CREATE TABLE Mitarbeiter (Name TEXT, Text TEXT)"), {});
-    {
-        // A database without the table.
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("notable"));
-        db.setDatabaseName(Path("notable.sqlite"));
-        ASSERT_TRUE(db.open());
-        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE Kfz (Kennzeichen TEXT)")));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("notable"));
+    WriteEmployeeFile(Path("notable.sqlite"), QStringLiteral("CREATE TABLE Kfz (Kennzeichen TEXT)"), {});  // no Mitarbeiter
     const QByteArray noTable = ReadFile(Path("notable.sqlite"));
 
     const QString out = Path("out.pdf");
     const QStringList base = {"render", Data("decode/car.txt"), "--page", "numeric"};
     const QStringList cases[] = {
-        base + QStringList{"--params", shortParams.fileName(), "--pdf", out},
+        base + QStringList{"--params", shortParams, "--pdf", out},
         base + QStringList{"--db", Path("notable.sqlite"), "--pdf", out},
         base + QStringList{"--db", Path("missing.sqlite"), "--pdf", out},
         {"render", Data("decode/car.txt"), "--page", "pie", "--pdf", out},
