@@ -2,7 +2,8 @@
 // with the settings the decode reads (decoderinput.h), decoded the way the
 // program does it: ShowTest's decode, the second decode before a print, the
 // judging of the brake table against the limit set in force, and the result
-// as zevo-tool prints it (ResultJson).
+// as zevo-tool prints it (ResultJson). A further decode before a second print
+// must give the same result.
 
 #include "decode/decodecontext.h"
 #include "decode/decoder.h"
@@ -12,6 +13,8 @@
 #include "decode/testresult.h"
 #include "fuzz/decoderinput.h"
 #include "fuzz/fuzzsupport.h"
+
+#include <QJsonObject>
 
 using namespace zevo;
 
@@ -62,6 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ShowTestDecode(input->printData, input->curveData, context);
     const DecodeOutcome again = DecodePrintData(input->printData, input->curveData, context);
     JudgeBrakeTable(context);
-    ResultJson(context, again.problems);
+    const QJsonObject printed = ResultJson(context, again.problems);
+
+    // Every print decodes the test on display again: a second print must
+    // show what the first one showed.
+    const DecodeOutcome third = DecodePrintData(input->printData, input->curveData, context);
+    fuzz::Require(ResultJson(context, third.problems) == printed, "decoding again before a print changes nothing");
     return 0;
 }
