@@ -4,11 +4,12 @@
 // every finished test is stored in an in-memory SQLite database through the
 // program's own store hook.
 //
-// Besides crashes, undefined behaviour and leaks it checks what the rest of
-// the program relies on: a stored row reads back unchanged; the test stand's
-// side (teststandframes) can send every stored test again, and receiving that
-// stream stores the same texts, with the fields zevo-tool takes from a stored
-// text (RowFieldsOfPrintData).
+// Now and then the database refuses a test. Besides crashes, undefined
+// behaviour and leaks it checks what the rest of the program relies on: a
+// refused test is stored later and none is lost; a stored row reads back
+// unchanged; the test stand's side (teststandframes) can send every stored
+// test again, and receiving that stream stores the same texts, with the
+// fields zevo-tool takes from a stored text (RowFieldsOfPrintData).
 
 #include "fuzz/fuzzsupport.h"
 #include "reception/capturesource.h"
@@ -44,6 +45,9 @@ public:
 
     bool AtEnd() const { return m_position >= m_size; }
 
+    // True once in `n` calls, drawn from the same generator.
+    bool OneIn(quint64 n) { return Next() % n == 0; }
+
     quint32 BytesWaiting() override { return static_cast<quint32>(std::min<size_t>(m_chunk, m_size - m_position)); }
 
     quint32 Read(char* buffer, quint32 capacity) override
@@ -59,13 +63,15 @@ public:
     }
 
 private:
-    void NextChunk()
+    quint64 Next()
     {
         m_state ^= m_state << 13;  // xorshift64
         m_state ^= m_state >> 7;
         m_state ^= m_state << 17;
-        m_chunk = static_cast<quint32>(m_state % (MaxChunk + 1));
+        return m_state;
     }
+
+    void NextChunk() { m_chunk = static_cast<quint32>(Next() % (MaxChunk + 1)); }
 
     const uint8_t* m_data;
     size_t m_size;
@@ -135,20 +141,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QSqlDatabase db = Database();
     QSqlQuery(db).exec(QStringLiteral("DELETE FROM Messungen"));
 
+    FuzzLine line(data, size);
     std::vector<StoredTest> stored;
+    bool mayRefuse = true;
     ReceptionHooks hooks;
-    hooks.store = [&stored, store = DatabaseStore(db)](const MessungRow& row) {
-        const StoreResult result = store(row);
-        Require(result.Stored, "the database stores every received test");
-        stored.push_back({result.Id, row});
+    hooks.store = [&](const MessungRow& row) {
+        // Now and then SQLite itself refuses to write, as a locked or full
+        // database would: the test must wait and be stored with the next one.
+        const bool refuse = mayRefuse && line.OneIn(4);
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA query_only = %1").arg(refuse ? 1 : 0));
+        const StoreResult result = DatabaseStore(db)(row);
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA query_only = 0"));
+        Require(result.Stored != refuse, "the database stores a test unless it refuses");
+        if (result.Stored)
+            stored.push_back({result.Id, row});
         return result;
     };
     hooks.clock = fuzz::FixedClock;
 
-    FuzzLine line(data, size);
     TestReception reception(line, std::move(hooks));
     while (!line.AtEnd())
         reception.Timer1Timer();
+    // Once the database works again, every test that had to wait is stored.
+    mayRefuse = false;
+    Require(reception.Assembly().RetryPending() && reception.Assembly().PendingCount() == 0,
+            "no received test is lost");
 
     for (const StoredTest& test : stored) {
         const DbResult<std::optional<MessungRow>> read = ReadTest(db, test.id);
