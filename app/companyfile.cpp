@@ -3,17 +3,8 @@
 #include "app/programstate.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
-#include <cstring>
 
 namespace zevo {
-
-namespace {
-
-constexpr qsizetype CompanyBytes = CompanyLineCount * (ReportLineLength + 1); // 408
-
-} // namespace
 
 QString CompanyFilePath(const ProgramState& state)
 {
@@ -22,52 +13,15 @@ QString CompanyFilePath(const ProgramState& state)
 
 QString LoadCompanyFile(ProgramState& state)
 {
-    const QString path = CompanyFilePath(state);
-    QString error;
     state.report = EmptyReportRecord();
-    QFile file(path);
-    if (file.exists()) {
-        QByteArray bytes;
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.read(ReportRecordSize + 1); // one byte more tells a long file
-        if (file.error() != QFileDevice::NoError) {
-            error = QStringLiteral("The company file \"%1\" cannot be read (%2); the company address stays empty.")
-                        .arg(QDir::toNativeSeparators(path), file.errorString());
-        } else if (!ReportRecordFromBytes(bytes, state.report)) {
-            // Only the address carries over between runs, so a damaged file
-            // still gives it when its lines are complete.
-            const bool addressWhole = bytes.size() >= CompanyBytes;
-            if (addressWhole)
-                for (int line = 0; line < CompanyLineCount; ++line) {
-                    const char* start = bytes.constData() + line * (ReportLineLength + 1);
-                    const void* end = std::memchr(start, '\0', ReportLineLength + 1);
-                    state.report.SetLineA(
-                        line, QByteArrayView(start, end ? static_cast<const char*>(end) - start : ReportLineLength));
-                }
-            error = QStringLiteral("The company file \"%1\" is %2 bytes long instead of %3; %4")
-                        .arg(QDir::toNativeSeparators(path))
-                        .arg(bytes.size())
-                        .arg(ReportRecordSize)
-                        .arg(addressWhole ? QStringLiteral("only the company address was taken from it.")
-                                          : QStringLiteral("the company address stays empty."));
-        }
-    }
+    const QString error = ReadCompanyFile(CompanyFilePath(state), state.report);
     ResetReport(state.result, state.report, state.settings.Sprache);
     return error;
 }
 
 QString SaveCompanyFile(const ProgramState& state)
 {
-    const QString path = CompanyFilePath(state);
-    QSaveFile file(path);
-    const QByteArray bytes = ReportRecordBytes(state.report);
-    // flush() before commit(): on a full disk the first bytes may go out and
-    // the rest fail, which only flush() reports; commit() would then put a
-    // cut file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return QStringLiteral("The company file \"%1\" cannot be written: %2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
-    return {};
+    return WriteCompanyFile(CompanyFilePath(state), state.report);
 }
 
 } // namespace zevo

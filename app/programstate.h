@@ -17,8 +17,6 @@
 
 namespace zevo {
 
-inline constexpr const char* CompanyFileName = "Params.ini";
-
 struct ProgramState {
     Settings settings;                  // record, Sprache and PortName
     LimitSet limitSet = LimitSet::Eu;   // chosen from the text table when the language is applied

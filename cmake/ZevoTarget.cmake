@@ -8,6 +8,13 @@ function(zevo_set_options target)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
+  if(ZEVO_FUZZ)
+    # Coverage for libFuzzer in every library; undefined behaviour stops the
+    # run like a crash, so that the fuzzer keeps the input that caused it.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined
+                                             -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
 endfunction()
 
 # zevo_library(name SOURCES ... LINKS ...): one static library of a subsystem folder.

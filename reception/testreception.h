@@ -40,6 +40,7 @@ private:
     void MakeRoom();
     void HandleFrames(int bytesBeyond);
     void FindSync();
+    void LoseSync();
     void DispatchFrame(quint8 type, int length);
     void RemoveFrame(int length);
     uchar* Front() { return m_receiveBuffer.get() + m_start; }
@@ -53,6 +54,9 @@ private:
     int m_start = 0;
     quint16 m_receiveCount = 0;
     bool m_inSync = false;
+    // Out of step, the start positions below this one have been searched with
+    // all four bytes of a status pair received, and hold none.
+    int m_syncSearched = 0;
     bool m_inTick = false;
 };
 

@@ -1,6 +1,7 @@
 // Framing and assembly of a recorded stream of many tests, as a capture replays
 // it: realistic reports with curve blocks, status frames between the tests,
-// and a store that only counts. Goal: at least 50 MB/s.
+// and a store that only counts; and a noisy line that never comes into step.
+// Goal: at least 50 MB/s for both.
 
 #include "graphics/curvedata.h"
 #include "reception/capturesource.h"
@@ -89,6 +90,26 @@ void BM_ReplayRecordedTests(benchmark::State& state)
 }
 
 BENCHMARK(BM_ReplayRecordedTests)->Arg(96)->Arg(4095)->Unit(benchmark::kMillisecond);
+
+// A line that never comes into step: status frame starts everywhere, but never
+// two back to back. Reception searches each position once, so the same goal holds.
+void BM_ReplayNoise(benchmark::State& state)
+{
+    QByteArray noise;
+    while (noise.size() < (1 << 20))
+        noise += QByteArray::fromRawData("\x02\x04\x02\x04\x02\x04\x02\x04\x02\x04\x00", 11);
+    for (auto _ : state) {
+        CaptureSource source(noise, 96);
+        TestReception reception(source, ReceptionHooks{});
+        while (!source.AtEnd())
+            reception.Timer1Timer();
+        if (reception.InSync())
+            state.SkipWithError("noise brought reception into step");
+    }
+    state.SetBytesProcessed(qint64(state.iterations()) * noise.size());
+}
+
+BENCHMARK(BM_ReplayNoise)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
