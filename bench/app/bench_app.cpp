@@ -171,6 +171,25 @@ void BM_ShowSelectedTest(benchmark::State& bench)
 }
 BENCHMARK(BM_ShowSelectedTest)->Apply(Sizes)->Iterations(50)->Repetitions(5);
 
+// ShowTest of an untouched test far from the rows the grid has read (a test
+// shown from elsewhere): the grid finds its row by counting from the nearest
+// row it knows.
+void BM_ShowTestById(benchmark::State& bench)
+{
+    const int tests = int(bench.range(0));
+    ProgramState state = FixedState();
+    Program program(state, tests);
+    program.Show();
+    qint64 id = 2; // untouched tests have even Ids
+    for (auto _ : bench) {
+        if (!program.assi->ShowTest(id).found)
+            Fail(QStringLiteral("test %1 not found").arg(id));
+        id = (id + 2 * 99991) % tests + 2; // another part of the list each time
+        id -= id % 2;
+    }
+}
+BENCHMARK(BM_ShowTestById)->Apply(Sizes)->Iterations(50)->Repetitions(5);
+
 void BM_ShowArchivedTest(benchmark::State& bench)
 {
     ProgramState state = FixedState();
