@@ -7,17 +7,10 @@ namespace zevo {
 QVariant ArchiveListModel::data(const QModelIndex& index, int role) const
 {
     if (role == Qt::DisplayRole && index.column() == Datum)
-        return DateDisplayText(QSqlQueryModel::data(index, Qt::EditRole));
+        return DateDisplayText(Value(index.row(), Datum));
     if (role == Qt::DisplayRole && index.column() == Km)
-        return KmDisplayText(QSqlQueryModel::data(index, Qt::EditRole));
-    return QSqlQueryModel::data(index, role);
-}
-
-qint64 ArchiveListModel::IdAt(int row) const
-{
-    if (row < 0 || row >= rowCount())
-        return 0;
-    return QSqlQueryModel::data(index(row, Id), Qt::EditRole).toLongLong();
+        return KmDisplayText(Value(index.row(), Km));
+    return WindowedModel::data(index, role);
 }
 
 } // namespace zevo

@@ -1,24 +1,22 @@
 #pragma once
 // The archive list of the tab "Testarchiv": archived tests with the owner's
-// name (read-only). Dates are shown as "dd.MM.yy", mileages without a needless
-// decimal part.
+// name (read-only), read a page at a time. Dates are shown as "dd.MM.yy",
+// mileages without a needless decimal part.
 
-#include <QSqlQueryModel>
+#include "app/windowedmodel.h"
 
 namespace zevo {
 
-class ArchiveListModel : public QSqlQueryModel {
+class ArchiveListModel : public WindowedModel {
     Q_OBJECT
 
   public:
     // Columns of the archive statement.
     enum Column : int { Id = 0, Kennzeichen, Datum, Uhrzeit, AuftragsNr, Km, HU, AU, Name, Vorname, ColumnCount };
 
-    using QSqlQueryModel::QSqlQueryModel;
+    using WindowedModel::WindowedModel;
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-
-    qint64 IdAt(int row) const; // 0 outside the rows
 };
 
 } // namespace zevo

@@ -4,14 +4,11 @@
 #include "app/boundedits.h"
 #include "app/kfzcursor.h"
 #include "app/messungencursor.h"
-#include "app/messungenmodel.h"
 #include "records/archivequery.h"
 #include "records/fieldtext.h"
 #include "ui_archivetab.h"
 
 #include <QHeaderView>
-#include <QSqlError>
-#include <QSqlTableModel>
 #include <array>
 
 namespace zevo {
@@ -24,7 +21,7 @@ constexpr std::array<int, 9> GridWidths = {110, 70, 65, 100, 80, 70, 70, 120, 12
 
 ArchiveTab::ArchiveTab(const QSqlDatabase& db, MessungenCursor& tests, KfzCursor& vehicles, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::ArchiveTab>()), db_(db), tests_(tests),
-      list_(new ArchiveListModel(this)), testEdits_(new BoundEdits(tests.Current(), this)),
+      list_(new ArchiveListModel(db, this)), testEdits_(new BoundEdits(tests.Current(), this)),
       vehicleEdits_(new BoundEdits(vehicles.Model(), this))
 {
     ui_->setupUi(this);
@@ -76,8 +73,6 @@ QString ArchiveTab::ListAll()
     if (QString error = Open(); !error.isEmpty())
         return error;
     // The statement gives the tests in Id order: the last row is the newest.
-    while (list_->canFetchMore())
-        list_->fetchMore();
     if (list_->rowCount() > 0) {
         const QModelIndex last = list_->index(list_->rowCount() - 1, ArchiveListModel::Kennzeichen);
         ui_->DBGrid2->setCurrentIndex(last);
@@ -94,14 +89,9 @@ QString ArchiveTab::ListRegistration(const QString& kennzeichen)
 
 QString ArchiveTab::Open()
 {
-    DbResult<QSqlQuery> query = registration_.isEmpty() ? ArchiveList(db_) : ArchiveSearch(db_, registration_);
-    if (!query.ok()) {
-        list_->clear();
-        return query.error();
-    }
-    list_->setQuery(std::move(query.value()));
-    if (list_->lastError().isValid())
-        return ErrorText(QStringLiteral("The test archive cannot be read"), list_->lastError());
+    if (QString error = list_->Select(registration_.isEmpty() ? ArchiveList() : ArchiveSearch(registration_));
+        !error.isEmpty())
+        return error;
     if (list_->rowCount() > 0)
         ui_->DBGrid2->setCurrentIndex(list_->index(0, ArchiveListModel::Kennzeichen));
     return {};
@@ -109,7 +99,7 @@ QString ArchiveTab::Open()
 
 void ArchiveTab::CloseList()
 {
-    list_->clear();
+    list_->Clear();
 }
 
 qint64 ArchiveTab::CurrentListId() const

@@ -24,8 +24,7 @@ QString IdFilter(qint64 id)
 } // namespace
 
 MessungenCursor::MessungenCursor(const QSqlDatabase& db, QObject* parent)
-    : QObject(parent), db_(db), untouched_(new MessungenModel(db, QSqlTableModel::OnFieldChange, this)),
-      current_(new MessungenModel(db, QSqlTableModel::OnManualSubmit, this))
+    : QObject(parent), db_(db), untouched_(new MessungenModel(db, this)), current_(new MessungenRowModel(db, this))
 {
     // A cell of the grid is stored as soon as it is left. When it belongs to
     // the current row, that row is read again (posting its own pending edit
@@ -62,12 +61,10 @@ QString MessungenCursor::Post()
 
 QString MessungenCursor::Open()
 {
-    untouched_->setTable(QString::fromLatin1(MessungenTable));
-    untouched_->setFilter(QString::fromLatin1(UntouchedFilter));
     current_->setTable(QString::fromLatin1(MessungenTable));
     current_->setFilter(NoRow);
-    if (!untouched_->select())
-        return ErrorText(QStringLiteral("The list of current tests cannot be read"), untouched_->lastError());
+    if (QString error = untouched_->SelectUntouched(); !error.isEmpty())
+        return error;
     open_ = true;
     return MoveToLast();
 }
@@ -76,7 +73,7 @@ QString MessungenCursor::Close()
 {
     const QString error = Post();
     open_ = false;
-    untouched_->clear();
+    untouched_->Clear();
     current_->clear();
     if (currentId_ != 0) {
         currentId_ = 0;
@@ -192,8 +189,8 @@ QString MessungenCursor::Refresh()
 {
     if (QString error = Post(); !error.isEmpty())
         return error;
-    if (!untouched_->select())
-        return ErrorText(QStringLiteral("The list of current tests cannot be read"), untouched_->lastError());
+    if (QString error = untouched_->SelectUntouched(); !error.isEmpty())
+        return error;
     // The grid lost its row with the reset; the cursor puts it back. A list
     // that was empty stands on its newest test: a list with rows always has a
     // current one, or saving and deleting would find nothing to act on.
@@ -221,8 +218,8 @@ QString MessungenCursor::SetCurrent(qint64 id)
 
 QString MessungenCursor::MoveOffRemoved(qint64 removedId)
 {
-    if (!untouched_->select())
-        return ErrorText(QStringLiteral("The list of current tests cannot be read"), untouched_->lastError());
+    if (QString error = untouched_->SelectUntouched(); !error.isEmpty())
+        return error;
     DbResult<qint64> next = Neighbour(removedId, true);
     if (next.ok() && next.value() == 0)
         next = Neighbour(removedId, false);
@@ -253,7 +250,7 @@ void MessungenCursor::RefreshListRow(qint64 id)
     if (row < 0)
         return;
     syncing_ = true;
-    untouched_->selectRow(row);
+    untouched_->ReloadRow(row);
     syncing_ = false;
 }
 

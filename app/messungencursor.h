@@ -5,8 +5,9 @@
 // archive tab switches off so that archived tests can be found by Id too.
 //
 // Finding a test by Id and moving to the last test ask the database
-// directly; the grid only follows the cursor.
+// directly; the grid only follows the cursor, reading the rows it shows.
 
+#include "app/messungenrowmodel.h"
 #include "records/dbresult.h"
 #include "records/messungrow.h"
 
@@ -26,7 +27,7 @@ class MessungenCursor : public QObject {
     explicit MessungenCursor(const QSqlDatabase& db, QObject* parent = nullptr);
 
     MessungenModel* Untouched() const { return untouched_; } // untouched tests in Id order (DBGrid1)
-    MessungenModel* Current() const { return current_; }     // the current row alone, or no row
+    MessungenRowModel* Current() const { return current_; }  // the current row alone, or no row
 
     // Reads the untouched tests and stands on the last of them. Error text, empty on success.
     QString Open();
@@ -78,7 +79,7 @@ class MessungenCursor : public QObject {
 
     QSqlDatabase db_;
     MessungenModel* untouched_;
-    MessungenModel* current_;
+    MessungenRowModel* current_;
     bool open_ = false;
     bool filtered_ = true;
     bool syncing_ = false; // one model is being refreshed from the other

@@ -5,76 +5,67 @@
 
 namespace zevo {
 
-MessungenModel::MessungenModel(const QSqlDatabase& db, EditStrategy strategy, QObject* parent)
-    : QSqlTableModel(parent, db)
+namespace {
+
+std::optional<EditableField> EditableFieldOf(int column)
 {
-    setTable(QString::fromLatin1(MessungenTable));
-    setEditStrategy(strategy);
+    switch (column) {
+    case MessungenModel::Kennzeichen:
+        return EditableField::Kennzeichen;
+    case MessungenModel::AuftragsNr:
+        return EditableField::AuftragsNr;
+    case MessungenModel::Km:
+        return EditableField::Km;
+    case MessungenModel::HU:
+        return EditableField::HU;
+    case MessungenModel::AU:
+        return EditableField::AU;
+    default:
+        return std::nullopt;
+    }
 }
 
-QString MessungenModel::selectStatement() const
+} // namespace
+
+MessungenModel::MessungenModel(const QSqlDatabase& db, QObject* parent) : WindowedModel(db, parent) {}
+
+QString MessungenModel::SelectUntouched()
 {
-    // The columns are named so that the BLOBs stay out; the table model still
-    // updates by the primary key Id, which is among them.
-    QString statement =
-        QStringLiteral("SELECT Id, Kennzeichen, Datum, Uhrzeit, AuftragsNr, Km, HU, Bearbeitet, AU FROM Messungen");
-    if (!filter().isEmpty())
-        statement += QStringLiteral(" WHERE ") + filter();
-    return statement + QStringLiteral(" ORDER BY Id");
+    return Select(UntouchedTests());
 }
 
 Qt::ItemFlags MessungenModel::flags(const QModelIndex& index) const
 {
-    Qt::ItemFlags result = QSqlTableModel::flags(index);
-    switch (index.column()) {
-    case Id:
-    case Datum:
-    case Uhrzeit:
-    case Bearbeitet:
-        result &= ~Qt::ItemIsEditable;
-        break;
-    default:
-        break;
-    }
+    Qt::ItemFlags result = WindowedModel::flags(index);
+    if (index.isValid() && EditableFieldOf(index.column()))
+        result |= Qt::ItemIsEditable;
     return result;
 }
 
 QVariant MessungenModel::data(const QModelIndex& index, int role) const
 {
     if (role == Qt::DisplayRole && index.column() == Datum)
-        return DateDisplayText(QSqlTableModel::data(index, Qt::EditRole));
+        return DateDisplayText(Value(index.row(), Datum));
     if (role == Qt::DisplayRole && index.column() == Km)
-        return KmDisplayText(QSqlTableModel::data(index, Qt::EditRole));
-    return QSqlTableModel::data(index, role);
+        return KmDisplayText(Value(index.row(), Km));
+    return WindowedModel::data(index, role);
 }
 
-qint64 MessungenModel::IdAt(int row) const
+bool MessungenModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (row < 0 || row >= rowCount())
-        return 0;
-    return QSqlTableModel::data(index(row, Id), Qt::EditRole).toLongLong();
-}
-
-int MessungenModel::RowOfId(qint64 id)
-{
-    if (id <= 0)
-        return -1;
-    // Rows come in Id order: fetch until the last fetched row reaches the Id.
-    while (canFetchMore() && (rowCount() == 0 || IdAt(rowCount() - 1) < id))
-        fetchMore();
-    int low = 0;
-    int high = rowCount() - 1;
-    while (low <= high) {
-        const int middle = low + (high - low) / 2;
-        const qint64 found = IdAt(middle);
-        if (found == id)
-            return middle;
-        if (found < id)
-            low = middle + 1;
-        else
-            high = middle - 1;
+    const std::optional<EditableField> field = EditableFieldOf(index.column());
+    const qint64 id = IdAt(index.row());
+    if (role != Qt::EditRole || !index.isValid() || !field || id == 0)
+        return false;
+    const DbResult<bool> updated = UpdateTestField(Database(), id, *field, value);
+    if (!updated.ok()) {
+        ReportError(updated.error());
+        return false;
     }
-    return -1;
+    // The row as stored, for the grid and for the cursor, which follows an
+    // edit of its own row.
+    ReloadRow(index.row());
+    return updated.value();
 }
 
 } // namespace zevo

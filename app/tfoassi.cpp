@@ -1,5 +1,6 @@
 #include "app/tfoassi.h"
 
+#include "app/archivelistmodel.h"
 #include "app/archivetab.h"
 #include "app/bartab.h"
 #include "app/currentteststab.h"
@@ -11,6 +12,7 @@
 #include "app/printcommands.h"
 #include "app/reportpreview.h"
 #include "app/messungencursor.h"
+#include "app/messungenmodel.h"
 #include "app/programstate.h"
 #include "app/receptioncontrol.h"
 #include "app/tfofirma.h"
@@ -208,6 +210,8 @@ void TfoAssi::ConnectHandlers()
     connect(currentTests_, &CurrentTestsTab::testSelected, this, [this](qint64 id) { TestSelected(id, true); });
     connect(archive_, &ArchiveTab::testSelected, this, [this](qint64 id) { TestSelected(id, false); });
     connect(currentTests_, &CurrentTestsTab::errorOccurred, this, &TfoAssi::ReportError);
+    connect(tests_->Untouched(), &MessungenModel::errorOccurred, this, &TfoAssi::ReportError);
+    connect(archive_->List(), &ArchiveListModel::errorOccurred, this, &TfoAssi::ReportError);
     connect(archive_, &ArchiveTab::errorOccurred, this, &TfoAssi::ReportError);
 }
 

@@ -1,13 +1,13 @@
 #include "app/tfosuchenkfz.h"
 
 #include "app/errormessage.h"
+#include "app/windowedmodel.h"
 #include "lang/sprachen.h"
 #include "records/kfztable.h"
 #include "ui_tfosuchenkfz.h"
 
 #include <QKeyEvent>
 #include <QShowEvent>
-#include <QSqlQueryModel>
 
 namespace zevo {
 
@@ -26,10 +26,12 @@ int ColumnTitleId(int column)
 } // namespace
 
 TfoSuchenKFZ::TfoSuchenKFZ(const QSqlDatabase& db, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TfoSuchenKFZ>()), db_(db), takfz_(new QSqlQueryModel(this))
+    : QDialog(parent), ui_(std::make_unique<Ui::TfoSuchenKFZ>()), db_(db), takfz_(new WindowedModel(db, this))
 {
     ui_->setupUi(this);
     ui_->DBGrid1->setModel(takfz_);
+    connect(takfz_, &WindowedModel::errorOccurred, this,
+            [this](const QString& error) { ShowErrorMessage(this, error); });
     ui_->edKennz->installEventFilter(this);
     connect(ui_->DBGrid1, &QAbstractItemView::clicked, this, &TfoSuchenKFZ::DBGrid1CellClick);
     // Enter on a row chosen with the arrow keys picks it as well.
@@ -74,18 +76,15 @@ void TfoSuchenKFZ::done(int result)
 {
     QDialog::done(result);
     // Let go of the list between showings; the next showing reads it afresh.
-    takfz_->clear();
+    takfz_->Clear();
 }
 
 void TfoSuchenKFZ::OpenList()
 {
-    DbResult<QSqlQuery> list = KfzList(db_);
-    if (!list.ok()) {
-        takfz_->clear();
-        ShowErrorMessage(this, list.error());
+    if (const QString error = takfz_->Select(KfzList()); !error.isEmpty()) {
+        ShowErrorMessage(this, error);
         return;
     }
-    takfz_->setQuery(std::move(list.value()));
     SetColumnTitles();
     if (takfz_->rowCount() > 0)
         MoveToRow(0);
@@ -93,9 +92,6 @@ void TfoSuchenKFZ::OpenList()
 
 void TfoSuchenKFZ::MoveToRow(int row)
 {
-    // The model fetches its rows in batches; make sure the row is there.
-    while (row >= takfz_->rowCount() && takfz_->canFetchMore())
-        takfz_->fetchMore();
     if (row < 0 || row >= takfz_->rowCount())
         return;
     const QModelIndex index = takfz_->index(row, 0);

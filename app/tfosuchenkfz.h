@@ -10,13 +10,14 @@
 #include <memory>
 
 class QModelIndex;
-class QSqlQueryModel;
 
 namespace Ui {
 class TfoSuchenKFZ;
 }
 
 namespace zevo {
+
+class WindowedModel;
 
 class TfoSuchenKFZ : public QDialog {
     Q_OBJECT
@@ -48,7 +49,7 @@ class TfoSuchenKFZ : public QDialog {
 
     std::unique_ptr<Ui::TfoSuchenKFZ> ui_;
     QSqlDatabase db_;
-    QSqlQueryModel* takfz_;
+    WindowedModel* takfz_; // read a page at a time: a workshop may know a hundred thousand vehicles
     QString selectedKennzeichen_;
     int sprache_ = 1;
 };

@@ -1,24 +1,22 @@
 #pragma once
 // The archive list: archived tests of registrations that have a vehicle row,
-// with the owner's name. Both functions return the executed query for a
-// QSqlQueryModel (QSqlQueryModel::setQuery(std::move(result.value()))).
+// with the owner's name, as lists for a grid that reads them a window at a
+// time (records/keyedselect.h).
 //
 // Columns, in this order: id, Kennzeichen, Datum, Uhrzeit, AuftragsNr, km, hu,
 // au, Name, Vorname. Rows in Id order, so the last row is the newest test.
 
-#include "records/dbresult.h"
+#include "records/keyedselect.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 
 namespace zevo {
 
 // All archived tests. An archived test whose registration has no Kfz row is
 // not listed (inner join).
-DbResult<QSqlQuery> ArchiveList(const QSqlDatabase& db);
+KeyedSelect ArchiveList();
 
 // The archived tests of exactly this registration (as given, not trimmed).
-DbResult<QSqlQuery> ArchiveSearch(const QSqlDatabase& db, const QString& kennzeichen);
+KeyedSelect ArchiveSearch(const QString& kennzeichen);
 
 } // namespace zevo

@@ -70,6 +70,22 @@ const std::vector<SchemaStep>& SchemaSteps()
     return steps;
 }
 
+// Indexes for a workshop's years of tests: the clean-up finds the old
+// untouched tests among a million, the archive list counts and passes over
+// archived tests with their registrations without reading a test. They
+// change no table, so they carry no schema version: a file of any version
+// gets them on its next opening (once; later openings find them), and an
+// older program still opens the file.
+const QStringList& SpeedIndexes()
+{
+    static const QStringList indexes = {
+        QStringLiteral("CREATE INDEX IF NOT EXISTS Messungen_Bearbeitet_Datum ON Messungen (Bearbeitet, Datum)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS Messungen_Bearbeitet_Id_Kennzeichen"
+                       " ON Messungen (Bearbeitet, Id, Kennzeichen)"),
+    };
+    return indexes;
+}
+
 QString Exec(QSqlQuery& query, const QString& statement)
 {
     if (!query.exec(statement))
@@ -130,9 +146,14 @@ QString PrepareDatabase(const QSqlDatabase& db)
             return error;
     query.finish();
 
-    if (version == SchemaVersion)
-        return {};
-    return MigrateSchema(db, version);
+    if (version < SchemaVersion) {
+        if (QString error = MigrateSchema(db, version); !error.isEmpty())
+            return error;
+    }
+    for (const QString& index : SpeedIndexes())
+        if (QString error = Exec(query, index); !error.isEmpty())
+            return error;
+    return {};
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // The connection "zevodb": an SQLite file with the tables Messungen, Kfz and
 // Mitarbeiter, created on first use and brought up to the current schema
-// version (PRAGMA user_version) on every opening.
+// version (PRAGMA user_version) and its indexes on every opening.
 
 #include "records/dbresult.h"
 

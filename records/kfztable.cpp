@@ -3,6 +3,7 @@
 #include "records/fieldtext.h"
 
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QStringList>
 #include <iterator>
 
@@ -62,14 +63,6 @@ const QString& KfzColumns()
 {
     static const QString columns = ColumnList(ListOf::Names);
     return columns;
-}
-
-// The list order of the search dialog. The exact registration breaks ties of
-// case, so the order (and a row number in it) is the same on every run.
-const QString& KfzOrder()
-{
-    static const QString order = QStringLiteral(" ORDER BY Kennzeichen COLLATE NOCASE, Kennzeichen");
-    return order;
 }
 
 KfzRow RowOf(const QSqlQuery& query)
@@ -158,13 +151,17 @@ DbResult<bool> UpdateKfz(const QSqlDatabase& db, const QString& kennzeichen, con
     return query.numRowsAffected() > 0;
 }
 
-DbResult<QSqlQuery> KfzList(const QSqlDatabase& db)
+KeyedSelect KfzList()
 {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT %1 FROM Kfz").arg(KfzColumns()) + KfzOrder()))
-        return DbResult<QSqlQuery>::Failure(
-            ErrorText(QStringLiteral("The vehicles cannot be listed"), query.lastError()));
-    return DbResult<QSqlQuery>(std::move(query));
+    // The exact registration breaks ties of case, so the order (and a row
+    // number in it) is the same on every run. The index on the registration
+    // regardless of case finds any place in the list.
+    return {QStringLiteral("The vehicle list"),
+            KfzColumns(),
+            QStringLiteral("Kfz"),
+            {},
+            {{QStringLiteral("Kennzeichen COLLATE NOCASE"), 0}, {QStringLiteral("Kennzeichen"), 0}},
+            {}};
 }
 
 DbResult<std::optional<KfzPosition>> NearestKfz(const QSqlDatabase& db, const QString& typed)
@@ -174,8 +171,8 @@ DbResult<std::optional<KfzPosition>> NearestKfz(const QSqlDatabase& db, const QS
 
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT Kennzeichen FROM Kfz WHERE Kennzeichen >= :typed COLLATE NOCASE") +
-                  KfzOrder() + QStringLiteral(" LIMIT 1"));
+    query.prepare(QStringLiteral("SELECT Kennzeichen FROM Kfz WHERE Kennzeichen >= :typed COLLATE NOCASE"
+                                 " ORDER BY Kennzeichen COLLATE NOCASE, Kennzeichen LIMIT 1"));
     query.bindValue(QStringLiteral(":typed"), typed);
     DbResult<std::optional<QString>> found = FirstRow<QString>(query, what, FirstText);
     if (found.ok() && !found.value()) {
@@ -189,14 +186,11 @@ DbResult<std::optional<KfzPosition>> NearestKfz(const QSqlDatabase& db, const QS
     if (!found.value())
         return Result(std::nullopt);
 
-    KfzPosition position{*found.value(), 0};
-    query.prepare(QStringLiteral("SELECT COUNT(*) FROM Kfz WHERE Kennzeichen < :found COLLATE NOCASE"
-                                 " OR (Kennzeichen = :found COLLATE NOCASE AND Kennzeichen < :found)"));
-    query.bindValue(QStringLiteral(":found"), position.Kennzeichen);
-    if (!query.exec() || !query.next())
-        return Result::Failure(ErrorText(what, query.lastError()));
-    position.Row = query.value(0).toInt();
-    return Result(position);
+    // Its row: the vehicles before it in the list.
+    const DbResult<int> before = CountKeys(db, KfzList(), std::nullopt, ListKey{*found.value(), *found.value()});
+    if (!before.ok())
+        return Result::Failure(before.error());
+    return Result(KfzPosition{*found.value(), before.value()});
 }
 
 } // namespace zevo

@@ -2,10 +2,10 @@
 // The table Kfz: vehicles with their owners, keyed by registration.
 
 #include "records/dbresult.h"
+#include "records/keyedselect.h"
 #include "records/kfzrow.h"
 
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <optional>
 
@@ -25,11 +25,11 @@ QString InsertKfz(const QSqlDatabase& db, const KfzRow& row);
 // registration). False when there is no such vehicle.
 DbResult<bool> UpdateKfz(const QSqlDatabase& db, const QString& kennzeichen, const KfzRow& row);
 
-// Every vehicle for the search dialog's list, in the order NearestKfz counts
-// rows: registration regardless of case, then exact. Columns: Kennzeichen,
-// Fabrikat, Modell, F_id, TueV, AU, Inspektion, Reifen, Km, Name, Vorname,
-// Strasse, Plz, Ort, Telefon, EMail.
-DbResult<QSqlQuery> KfzList(const QSqlDatabase& db);
+// Every vehicle for the search dialog's list (read a window at a time), in
+// the order NearestKfz counts rows: registration regardless of case, then
+// exact. Columns: Kennzeichen, Fabrikat, Modell, F_id, TueV, AU, Inspektion,
+// Reifen, Km, Name, Vorname, Strasse, Plz, Ort, Telefon, EMail.
+KeyedSelect KfzList();
 
 struct KfzPosition {
     QString Kennzeichen; // registration of the row found

@@ -115,6 +115,42 @@ DbResult<bool> UpdateTest(const QSqlDatabase& db, const MessungRow& row)
     return query.numRowsAffected() > 0;
 }
 
+DbResult<bool> UpdateTestField(const QSqlDatabase& db, qint64 id, EditableField field, const QVariant& value)
+{
+    struct Column {
+        const char* name;
+        int size; // 0: a number
+    };
+    static constexpr Column Columns[] = {{"Kennzeichen", FieldSize::Kennzeichen},
+                                         {"AuftragsNr", FieldSize::AuftragsNr},
+                                         {"Km", 0},
+                                         {"HU", FieldSize::Inspection},
+                                         {"AU", FieldSize::Inspection}};
+    const Column& column = Columns[int(field)];
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("UPDATE Messungen SET %1 = :value WHERE Id = :id").arg(QLatin1String(column.name)));
+    if (column.size > 0)
+        query.bindValue(QStringLiteral(":value"), CutText(value.toString(), column.size));
+    else
+        query.bindValue(QStringLiteral(":value"),
+                        OptionalNumber(value.isNull() ? std::nullopt : std::optional<double>(value.toDouble())));
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!query.exec())
+        return DbResult<bool>::Failure(
+            ErrorText(QStringLiteral("Test %1 cannot be changed").arg(id), query.lastError()));
+    return query.numRowsAffected() > 0;
+}
+
+KeyedSelect UntouchedTests()
+{
+    return {QStringLiteral("The list of current tests"),
+            QStringLiteral("Id, Kennzeichen, Datum, Uhrzeit, AuftragsNr, Km, HU, Bearbeitet, AU"),
+            QString::fromLatin1(MessungenTable),
+            QStringLiteral("Bearbeitet = 'n'"),
+            {{QStringLiteral("Id"), 0}},
+            {}};
+}
+
 DbResult<bool> DeleteTest(const QSqlDatabase& db, qint64 id)
 {
     QSqlQuery query(db);
@@ -131,7 +167,8 @@ DbResult<int> DeleteUntouchedTestsBefore(const QSqlDatabase& db, QDate cutoff)
     if (!cutoff.isValid())
         return DbResult<int>::Failure(QStringLiteral("Old tests cannot be deleted: the cut-off date is invalid."));
     QSqlQuery query(db);
-    // ISO dates compare as text in date order.
+    // ISO dates compare as text in date order; the index on (Bearbeitet,
+    // Datum) leads straight to the old untouched tests among a million.
     query.prepare(QStringLiteral("DELETE FROM Messungen WHERE Bearbeitet = 'n' AND Datum < :cutoff"));
     query.bindValue(QStringLiteral(":cutoff"), DateText(cutoff));
     if (!query.exec())

@@ -3,6 +3,7 @@
 // one test, the newest untouched test, and the clean-up of old untouched tests.
 
 #include "records/dbresult.h"
+#include "records/keyedselect.h"
 #include "records/messungrow.h"
 
 #include <QDate>
@@ -14,8 +15,9 @@ namespace zevo {
 inline constexpr const char* MessungenTable = "Messungen";
 inline constexpr const char* Untouched = "n"; // Bearbeitet of a test not yet assigned to a vehicle
 inline constexpr const char* Archived = "j";  // Bearbeitet of an archived test
-// Filter of the current-tests list (a QSqlTableModel on Messungen).
-inline constexpr const char* UntouchedFilter = "Bearbeitet = 'n'";
+
+// The fields of a test the list of current tests lets an operator change.
+enum class EditableField { Kennzeichen, AuftragsNr, Km, HU, AU };
 
 // Stores the row as a new test in one transaction and returns its Id (>= 1).
 // Texts are cut to their field sizes, Km is NULL when absent; row.Id is
@@ -31,6 +33,14 @@ DbResult<qint64> LastUntouchedId(const QSqlDatabase& db);
 // Writes the fields an operator may change (Kennzeichen, AuftragsNr, Km, HU, AU,
 // Bearbeitet) of the test row.Id, cut to their sizes. False when there is no such test.
 DbResult<bool> UpdateTest(const QSqlDatabase& db, const MessungRow& row);
+
+// Writes one field of the test: a text cut to its size, Km a number or NULL
+// (a null value). False when there is no such test.
+DbResult<bool> UpdateTestField(const QSqlDatabase& db, qint64 id, EditableField field, const QVariant& value);
+
+// The untouched tests in Id order, without the two large texts (a list never
+// shows them): Id, Kennzeichen, Datum, Uhrzeit, AuftragsNr, Km, HU, Bearbeitet, AU.
+KeyedSelect UntouchedTests();
 
 // False when there is no such test.
 DbResult<bool> DeleteTest(const QSqlDatabase& db, qint64 id);

@@ -3,9 +3,6 @@
 #include "records/messungentable.h"
 #include "recordsfixture.h"
 
-#include <QSqlQueryModel>
-#include <QSqlRecord>
-
 namespace zevo {
 namespace {
 
@@ -33,17 +30,15 @@ class ArchiveTest : public RecordsTest {
     }
 
     // The rows as the archive grid shows them: "id Kennzeichen Name Vorname".
-    static QStringList Rows(DbResult<QSqlQuery> result)
+    QStringList Rows(const KeyedSelect& select) const
     {
-        if (!result.ok())
-            return {result.error()}; // shows in the failed comparison
-        QSqlQueryModel model;
-        model.setQuery(std::move(result).value());
+        const DbResult<KeyedRows> read = ReadRows(db, select, RowWindow{false, {}, 0, 100});
+        if (!read.ok())
+            return {read.error()}; // shows in the failed comparison
         QStringList rows;
-        for (int r = 0; r < model.rowCount(); ++r)
+        for (const QVariantList& row : read.value().rows)
             rows << QStringLiteral("%1 %2 %3 %4")
-                        .arg(model.index(r, 0).data().toString(), model.index(r, 1).data().toString(),
-                             model.index(r, 8).data().toString(), model.index(r, 9).data().toString());
+                        .arg(row[0].toString(), row[1].toString(), row[8].toString(), row[9].toString());
         return rows;
     }
 
@@ -54,31 +49,29 @@ class ArchiveTest : public RecordsTest {
 
 TEST_F(ArchiveTest, ListsArchivedTestsWithOwnerAndOmitsThoseWithoutVehicle)
 {
-    EXPECT_EQ(Rows(ArchiveList(db)), (QStringList{QString("%1 AB-C 123 Müller Hans").arg(owned),
-                                                  QString("%1 %2 O'Neil Hans").arg(quoted).arg(Quoted)}));
+    EXPECT_EQ(Rows(ArchiveList()), (QStringList{QString("%1 AB-C 123 Müller Hans").arg(owned),
+                                                QString("%1 %2 O'Neil Hans").arg(quoted).arg(Quoted)}));
+    EXPECT_EQ(CountKeys(db, ArchiveList()).value(), 2);
 
-    QSqlQuery query = ArchiveList(db).value();
-    ASSERT_TRUE(query.first());
-    QStringList columns;
-    for (int c = 0; c < query.record().count(); ++c)
-        columns << query.record().fieldName(c);
-    EXPECT_EQ(columns.join(' '), "id Kennzeichen Datum Uhrzeit AuftragsNr km hu au Name Vorname");
-    EXPECT_EQ(query.value("Datum").toString(), "2026-05-01");
-    EXPECT_EQ(query.value("Uhrzeit").toString(), "09:30:15");
-    EXPECT_EQ(query.value("km").toDouble(), 98765.0);
-    EXPECT_EQ(query.value("hu").toString(), "05.2026");
+    const KeyedRows first = ReadRows(db, ArchiveList(), RowWindow{false, {}, 0, 1}).value();
+    EXPECT_EQ(first.names.join(' '), "id Kennzeichen Datum Uhrzeit AuftragsNr km hu au Name Vorname");
+    ASSERT_EQ(first.rows.size(), 1);
+    EXPECT_EQ(first.rows[0][2].toString(), "2026-05-01");
+    EXPECT_EQ(first.rows[0][3].toString(), "09:30:15");
+    EXPECT_EQ(first.rows[0][5].toDouble(), 98765.0);
+    EXPECT_EQ(first.rows[0][6].toString(), "05.2026");
 }
 
 TEST_F(ArchiveTest, SearchNarrowsToOneRegistrationAndDeletedTestsLeaveIt)
 {
-    EXPECT_EQ(Rows(ArchiveSearch(db, "AB-C 123")), QStringList{QString("%1 AB-C 123 Müller Hans").arg(owned)});
-    EXPECT_EQ(Rows(ArchiveSearch(db, Quoted)), QStringList{QString("%1 %2 O'Neil Hans").arg(quoted).arg(Quoted)});
-    EXPECT_EQ(Rows(ArchiveSearch(db, "XY-Z 9")), QStringList{});
-    EXPECT_EQ(Rows(ArchiveSearch(db, "\" OR \"\"=\"")), QStringList{});
+    EXPECT_EQ(Rows(ArchiveSearch("AB-C 123")), QStringList{QString("%1 AB-C 123 Müller Hans").arg(owned)});
+    EXPECT_EQ(Rows(ArchiveSearch(Quoted)), QStringList{QString("%1 %2 O'Neil Hans").arg(quoted).arg(Quoted)});
+    EXPECT_EQ(Rows(ArchiveSearch("XY-Z 9")), QStringList{});
+    EXPECT_EQ(Rows(ArchiveSearch("\" OR \"\"=\"")), QStringList{});
 
     ASSERT_TRUE(DeleteTest(db, quoted).value());
     EXPECT_FALSE(DeleteTest(db, quoted).value());
-    EXPECT_EQ(Rows(ArchiveSearch(db, Quoted)), QStringList{});
+    EXPECT_EQ(Rows(ArchiveSearch(Quoted)), QStringList{});
     EXPECT_TRUE(FindKfz(db, Quoted).value().has_value()); // the vehicle stays
 }
 

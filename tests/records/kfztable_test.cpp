@@ -50,9 +50,9 @@ TEST_F(KfzTest, NearestRegistrationIgnoresCaseAndStopsAtTheLast)
         ASSERT_EQ(InsertKfz(db, Vehicle(kennzeichen)), "");
 
     QStringList list;
-    QSqlQuery all = KfzList(db).value();
-    while (all.next())
-        list << all.value(0).toString();
+    const KeyedRows all = ReadRows(db, KfzList(), RowWindow{false, {}, 0, 10}).value();
+    for (const QVariantList& row : all.rows)
+        list << row[0].toString();
     EXPECT_EQ(list, (QStringList{"AB-C 1", "b-aa 2", "B-AB 1", "HH-X 5", "M-ZZ 9"}));
 
     const struct {
