@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace zevo {
 namespace {
@@ -82,12 +83,9 @@ TEST(Assembly, RowFieldsOfTheStoredTextAreThoseReceptionStored)
     h.Feed(Status2() + mixed + End + car.bytes);
     ASSERT_EQ(h.rows.size(), 2u);
     for (const MessungRow& stored : h.rows) {
-        const MessungRow fields = RowFieldsOfPrintData(stored.Druckdaten, 2026);
-        EXPECT_EQ(fields.Kennzeichen, stored.Kennzeichen);
-        EXPECT_EQ(fields.AuftragsNr, stored.AuftragsNr);
-        EXPECT_EQ(fields.Km, stored.Km);
-        EXPECT_EQ(fields.HU, stored.HU);
-        EXPECT_EQ(fields.AU, stored.AU);
+        const MessungRow f = RowFieldsOfPrintData(stored.Druckdaten, 2026);
+        EXPECT_EQ(std::tie(f.Kennzeichen, f.AuftragsNr, f.Km, f.HU, f.AU),
+                  std::tie(stored.Kennzeichen, stored.AuftragsNr, stored.Km, stored.HU, stored.AU));
     }
     EXPECT_EQ(h.rows[0].Kennzeichen, QStringLiteral("HH-ZE 42"));
     EXPECT_EQ(h.rows[0].HU, QStringLiteral("05.2026"));
