@@ -5,6 +5,7 @@
 
 #include <QTimer>
 
+
 namespace zevo::assitest {
 namespace {
 

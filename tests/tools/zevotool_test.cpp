@@ -18,7 +18,6 @@
 #include "tests/support/recordingpaintdevice.h"
 #include "tests/tools/pdfreadback.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
