@@ -77,7 +77,7 @@ TEST_F(NoPrinterTest, ThePageBecomesANewPdfInAusdruckeAndNoFileIsOverwritten)
     letter.setPageSize(QPageSize(QPageSize::Letter));
     letter.setPageOrientation(QPageLayout::Landscape);
     const PrintOutcome onLetter = Print(QStringLiteral("Letter"), &letter);
-    EXPECT_EQ(testing::PdfInfoField(onLetter.pdfPath, QStringLiteral("Page size")), QStringLiteral("792 x 612 pts (letter)"));
+    EXPECT_EQ(testing::PdfInfoField(onLetter.pdfPath, QStringLiteral("Page size")), "792 x 612 pts (letter)");
 
     EXPECT_EQ(QDir(Folder()).entryList(QDir::Files | QDir::Hidden).size(), 4);
     EXPECT_EQ(testing::PdfInfoField(first.pdfPath, QStringLiteral("Title")), QStringLiteral("M-AB 123"));

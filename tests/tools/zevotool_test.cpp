@@ -406,9 +406,12 @@ TEST_F(RenderTest, PdfTextsStandWhereTheFramePutsThemOnAnA4Page)
         std::initializer_list<std::pair<const char*, const char*>> texts;  // drawn, first word read
     } pages[] = {
         {"decode/car.txt", "bars", BarPageKind, 1, {{"Ergebnis", "Ergebnis"}, {"3180", "3180"}}},
-        {"decode/car.txt", "curves-3", CurvePageKind, 3, {{"4200", "4200"}, {"1000", "1000"}, {"Bremse VA Links", "Bremse"}}},
+        {"decode/car.txt", "curves-3", CurvePageKind, 3,
+         {{"4200", "4200"}, {"1000", "1000"}, {"Bremse VA Links", "Bremse"}}},
         {"decode/motorcycle.txt", "numeric", NumericPageKind, 1,
-         {{"Müller Bremsendienst", "Müller"}, {"Gesamtbremskraft", "Gesamtbremskraft"}, {"Geprüft von Meister Eder", "Geprüft"}}},
+         {{"Müller Bremsendienst", "Müller"},
+          {"Gesamtbremskraft", "Gesamtbremskraft"},
+          {"Geprüft von Meister Eder", "Geprüft"}}},
     };
     for (const auto& page : pages) {
         SCOPED_TRACE(page.page);
