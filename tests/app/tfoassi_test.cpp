@@ -25,9 +25,7 @@ namespace {
 TEST_F(AssiTest, FirstStartWithAnEmptyDatabaseShowsNoTestAndDisablesPrinting)
 {
     Start();
-    const auto& pages = Part<QTabWidget>(*assi, "PageControl1");
-    ASSERT_EQ(pages.count(), 5);
-    EXPECT_EQ(pages.currentWidget()->objectName(), "TabSheet1");
+    EXPECT_EQ(Part<QTabWidget>(*assi, "PageControl1").currentWidget()->objectName(), "TabSheet1");
     EXPECT_FALSE(PrintEntriesEnabled());
     EXPECT_EQ(assi->CurrentTestId(), 0);
     EXPECT_EQ(LabelText("Label62"), "nicht");
