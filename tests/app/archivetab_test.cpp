@@ -51,9 +51,7 @@ TEST_F(ArchiveTabTest, ListsArchivedTestsWithTheirOwnersShowsTheSelectedAndDelet
     StartWithArchive();
     EXPECT_EQ(Listed(), QStringList({"B-1 Bauer Anna", "K-2 Klein Karl", "B-1 Bauer Anna"}));
     EXPECT_EQ(Grid().currentIndex().row(), 2);
-    EXPECT_EQ(LabelText("Label62"), "Gefunden");
     EXPECT_EQ(LabelText("labKunde"), "Bauer Anna");
-    EXPECT_EQ(EditText("DBEdit8"), "Bauer");
     EXPECT_EQ(EditText("DBEdit1"), "A-B-1");
     EXPECT_TRUE(PrintEntriesEnabled());
 
@@ -95,7 +93,6 @@ TEST_F(ArchiveTabTest, AnEmptyArchiveDisablesPrintingAndDeletesNothing)
     ShowTab("TabSheet6");
     EXPECT_EQ(Grid().model()->rowCount(), 0);
     EXPECT_FALSE(PrintEntriesEnabled());
-    EXPECT_EQ(LabelText("Label62"), "nicht");
 
     Part<QAbstractButton>(*assi, "SpeedButton6").click();
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen"), 1);

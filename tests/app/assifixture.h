@@ -50,8 +50,8 @@ class AssiTest : public RecordsTest {
         QDir::setCurrent(previousFolder);
     }
 
-    // Creates the windows in the program's order; Show() then runs the start-up steps.
-    void Create()
+    // Creates the windows in the program's order; showing runs the start-up steps.
+    void Start()
     {
         assi = std::make_unique<TfoAssi>(state, db);
         settings = new TfoGrundeinstellung(state, assi.get(), dir.filePath(SettingsFileName));
@@ -69,11 +69,6 @@ class AssiTest : public RecordsTest {
         assi->AttachDialogs({settings, company, search, employees});
         QObject::connect(settings, &TfoGrundeinstellung::settingsApplied, assi.get(), &TfoAssi::SettingsApplied);
         QObject::connect(settings, &TfoGrundeinstellung::languageApplyRequested, assi.get(), &TfoAssi::ApplyLanguage);
-    }
-
-    void Start()
-    {
-        Create();
         assi->show();
     }
 
@@ -108,11 +103,7 @@ class AssiTest : public RecordsTest {
 
     void StoreVehicle(const QString& kennzeichen, const QString& name, const QString& vorname)
     {
-        KfzRow row;
-        row.Kennzeichen = kennzeichen;
-        row.Name = name;
-        row.Vorname = vorname;
-        ASSERT_EQ(InsertKfz(db, row), QString());
+        ASSERT_EQ(InsertKfz(db, Kfz(kennzeichen, name, vorname)), QString());
     }
 
     std::optional<KfzRow> Vehicle(const QString& kennzeichen)

@@ -42,8 +42,7 @@ TEST_F(AssiTest, BarTabFollowsTheShownTestAndBalkenPrintsTheBarPage)
     ASSERT_EQ(printed.count(), 1);
     EXPECT_EQ(printed[0][0].toString(), "B-AH 77");
     const std::vector<testing::PdfWord> words = testing::PdfWords(printed[0][1].toString());
-    EXPECT_NE(testing::FindWord(words, "Ergebnis"), nullptr); // the legend of the bar page
-    EXPECT_NE(testing::FindWord(words, "3650"), nullptr);
+    EXPECT_NE(testing::FindWord(words, "3650"), nullptr); // the shown test's bar page
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QTimer>
 
+
 namespace zevo::assitest {
 namespace {
 
@@ -18,10 +19,9 @@ TEST_F(StaleTestCleanupTest, StartUpDeletesUntouchedTestsOlderThanTheSetting)
         QDate cutoff; // tests dated before it go
     } cases[] = {
         {1, {QDate(2026, 5, 10), QTime(9, 0)}, QDate(2026, 5, 8)},  // daily: 2 days
-        {2, {QDate(2026, 5, 10), QTime(9, 0)}, QDate(2026, 5, 2)},  // weekly: 8 days
         {3, {QDate(2026, 5, 10), QTime(9, 0)}, QDate(2026, 4, 8)},  // monthly: 32 days
         {2, {QDate(2026, 5, 10), QTime(12, 0)}, QDate(2026, 5, 3)}, // from noon on, today is tomorrow
-        {2, {QDate(2026, 5, 10), QTime(11, 59, 59)}, QDate(2026, 5, 2)},
+        {2, {QDate(2026, 5, 10), QTime(11, 59, 59)}, QDate(2026, 5, 2)}, // weekly: 8 days before noon
         {7, {QDate(2026, 5, 10), QTime(9, 0)}, QDate(2026, 5, 8)}, // an unknown setting counts as daily
     };
     for (const auto& c : cases) {

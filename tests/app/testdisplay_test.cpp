@@ -12,19 +12,13 @@ TEST_F(TestDisplayTest, AnUnknownRegistrationCreatesItsVehicleUnderTheTrimmedNam
     const qint64 id = StoreTest("AB-C 123  ", now.date(), "n", "05.2027", "06.2028", 54321);
     Start();
 
-    const std::optional<KfzRow> created = Vehicle("AB-C 123");
-    ASSERT_TRUE(created.has_value());
-    EXPECT_EQ(created->TueV, "05.2027");
-    EXPECT_EQ(created->AU, "06.2028");
-    EXPECT_EQ(created->Km, 54321);
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Kfz"), 1);
+    KfzRow created = Kfz("AB-C 123");
+    std::tie(created.Km, created.AU, created.TueV) = std::tuple(54321, "06.2028", "05.2027");
+    EXPECT_EQ(Vehicle("AB-C 123"), created);
 
     EXPECT_EQ(assi->CurrentTestId(), id);
-    EXPECT_EQ(LabelText("laKennzeichen"), "AB-C 123");
     EXPECT_EQ(LabelText("labKennzeichen"), "AB-C 123");
-    EXPECT_EQ(LabelText("laBAuftrag"), "A-AB-C 123");
     EXPECT_EQ(LabelText("labTestDatum"), "10.05.26 / 10:15:00");
-    EXPECT_EQ(EditText("EditKennzeichen"), "AB-C 123");
     EXPECT_EQ(EditText("EditTuev"), "05.2027");
     const QStringList lines = {Line(9), Line(10), Line(11), Line(19), Line(23), Line(24), Line(25)};
     EXPECT_EQ(lines, QStringList({"Auftrag Nr.: A-AB-C 123", "10:15:00", "Datum: 10.05.26", "Kennzeichen  : AB-C 123",
@@ -47,7 +41,6 @@ TEST_F(TestDisplayTest, AKnownVehicleKeepsWhatTheTestLeavesEmpty)
     const KfzRow vehicle = *Vehicle("HH-X 5");
     EXPECT_EQ(vehicle.TueV, "11.2025"); // the test printed no inspection date
     EXPECT_EQ(vehicle.AU, "08.2027");
-    EXPECT_EQ(LabelText("laKunde"), "Muster Max");
     EXPECT_EQ(LabelText("labKunde"), "Muster Max");
     const QStringList lines = {Line(12), Line(13), Line(15), Line(16), Line(17),
                                Line(18), Line(20), Line(21), Line(24), Line(26)};
@@ -77,9 +70,7 @@ TEST_F(TestDisplayTest, TheShownTestIsDecodedAndItsProblemsReachTheStatusLine)
     Start();
 
     assi->ShowTest(car);
-    EXPECT_TRUE(state.result.HasFrontAxle);
     EXPECT_TRUE(state.result.HasParkingBrake);
-    EXPECT_EQ(state.result.EmployeeNumber, 2);
     EXPECT_EQ(LabelText("laDecodeStatus"), "");
 
     assi->ShowTest(damaged);

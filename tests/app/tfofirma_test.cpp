@@ -65,23 +65,6 @@ TEST_F(TfoFirmaTest, SavedAddressComesBackInTheNextRun)
     EXPECT_EQ(Edit(dialog, 0).text(), typed[0]);
 }
 
-// Writes beyond a few bytes fail while it lives, as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the program
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
-  private:
-    rlimit old_{};
-};
-
 TEST_F(TfoFirmaTest, AFailedSaveKeepsTheOldFileAndTheWindowOpen)
 {
     state.report.SetLineA(0, "Alte Firma");
@@ -90,10 +73,14 @@ TEST_F(TfoFirmaTest, AFailedSaveKeepsTheOldFileAndTheWindowOpen)
     TfoFirma dialog(state);
     dialog.show();
     Edit(dialog, 0).setText("Neue Firma");
-    {
-        const FileSizeLimit limit(100);
-        Click(dialog, "Button1");
-    }
+    // Writes beyond a few bytes fail meanwhile, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the program
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limit{100, unlimited.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    Click(dialog, "Button1");
+    setrlimit(RLIMIT_FSIZE, &unlimited);
     ASSERT_NE(ErrorBox(dialog), nullptr);
     EXPECT_TRUE(ErrorBox(dialog)->text().contains("Params.ini"));
     EXPECT_TRUE(dialog.isVisible());

@@ -18,11 +18,8 @@ class TfoSuchenKFZTest : public RecordsTest {
     void SetUp() override
     {
         RecordsTest::SetUp();
-        for (const char* kennzeichen : {"M-AA 1", "ab-x 1", "HH-Z 9", "B-1", "AB-C 12"}) {
-            KfzRow row;
-            row.Kennzeichen = QString::fromLatin1(kennzeichen);
-            ASSERT_EQ(InsertKfz(db, row), "");
-        }
+        for (const char* kennzeichen : {"M-AA 1", "ab-x 1", "HH-Z 9", "B-1", "AB-C 12"})
+            ASSERT_EQ(InsertKfz(db, Kfz(kennzeichen)), "");
     }
 };
 
@@ -56,7 +53,6 @@ TEST_F(TfoSuchenKFZTest, ExecuteReturnsTheClickedRowAndNothingWhenClosed)
         EXPECT_EQ(Part<QLineEdit>(dialog, "edKennz").text(), "");
         const QAbstractItemModel& list = *Part<QTableView>(dialog, "DBGrid1").model();
         EXPECT_EQ(list.headerData(0, Qt::Horizontal).toString(), "Reg. No");
-        EXPECT_EQ(list.headerData(15, Qt::Horizontal).toString(), "E-Mail");
         QTest::keyClick(&Part<QLineEdit>(dialog, "edKennz"), Qt::Key_H);
         QTest::keyClick(&Part<QLineEdit>(dialog, "edKennz"), Qt::Key_Escape);
     });

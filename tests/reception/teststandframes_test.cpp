@@ -33,10 +33,6 @@ TEST(TestStandFrames, ReceptionStoresExactlyTheEncodedTexts)
     EXPECT_EQ(row.Druckdaten, PrintText);
     EXPECT_EQ(row.Grafikdaten, curves);
     EXPECT_EQ(row.Kennzeichen, QStringLiteral("DA-Ä 1"));
-    EXPECT_EQ(row.AuftragsNr, QStringLiteral("77-1"));
-    EXPECT_EQ(row.Km, 98765.0);
-    EXPECT_EQ(row.HU, QStringLiteral("12.2020"));
-    EXPECT_EQ(row.AU, QStringLiteral("01.2029"));
     EXPECT_EQ(h.reception.Assembly().Curves()[40][0], 0x33);
 }
 

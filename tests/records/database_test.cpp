@@ -9,22 +9,20 @@ namespace {
 
 using DatabaseTest = RecordsTest;
 
-TEST_F(DatabaseTest, CreatesTablesAndIndexesOnFirstOpenAndReopensThemIntact)
+// Every other test uses the tables a first open creates; here, a file of the
+// first version gets the indexes added later.
+TEST_F(DatabaseTest, ReopeningAFileOfTheFirstVersionAddsTheLaterIndexesAndKeepsItsRows)
 {
-    const QString names = QStringLiteral("SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_master"
-                                         " WHERE name NOT LIKE 'sqlite_%' ORDER BY name)");
-    const QString expected = "Kfz Kfz_Kennzeichen_NoCase Messungen Messungen_Bearbeitet_Datum Messungen_Bearbeitet_Id"
-                             " Messungen_Bearbeitet_Id_Kennzeichen Messungen_Kennzeichen Mitarbeiter";
-    EXPECT_EQ(Scalar(names).toString(), expected);
+    const QString objects = QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name NOT LIKE 'sqlite_%'");
+    const int created = Scalar(objects).toInt();
     EXPECT_EQ(Scalar("PRAGMA user_version").toInt(), SchemaVersion);
     ASSERT_TRUE(InsertTest(db, Test("AB-C 123")).ok());
-    // A file of the first version, from before the indexes for years of tests, gets them.
     Scalar("DROP INDEX Messungen_Bearbeitet_Datum");
     Scalar("DROP INDEX Messungen_Bearbeitet_Id_Kennzeichen");
 
     TearDown();
     SetUp();
-    EXPECT_EQ(Scalar(names).toString(), expected);
+    EXPECT_EQ(Scalar(objects).toInt(), created);
     EXPECT_EQ(Scalar("SELECT Kennzeichen FROM Messungen").toString(), "AB-C 123");
 }
 

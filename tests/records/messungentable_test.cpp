@@ -24,15 +24,12 @@ TEST_F(MessungenTest, StoredTestsGetIncreasingIdsAndReadBackByteForByte)
 
     const qint64 first = InsertTest(db, full).value();
     const qint64 second = InsertTest(db, sparse).value();
-    EXPECT_GE(first, 1);
     EXPECT_GT(second, first);
 
     full.Id = first;
     sparse.Id = second;
     EXPECT_EQ(ReadTest(db, first).value(), full);
     EXPECT_EQ(ReadTest(db, second).value(), sparse);
-    EXPECT_EQ(Scalar("SELECT Datum || ' ' || Uhrzeit FROM Messungen WHERE Km IS NOT NULL").toString(),
-              "2026-12-31 23:59:58");
     EXPECT_FALSE(ReadTest(db, second + 1).value().has_value());
 
     sparse.Datum = QDate();

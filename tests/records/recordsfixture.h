@@ -2,6 +2,7 @@
 // A fresh database file in a temporary folder for each test.
 
 #include "records/database.h"
+#include "records/kfzrow.h"
 #include "records/messungrow.h"
 #include "tests/support/coreapplication.h"
 
@@ -53,6 +54,15 @@ class RecordsTest : public ::testing::Test {
         row.Uhrzeit = QTime(9, 30, 15);
         row.Bearbeitet = bearbeitet;
         row.Druckdaten = "FAHRZ.TYP\r\n";
+        return row;
+    }
+
+    static KfzRow Kfz(const QString& kennzeichen, const QString& name = {}, const QString& vorname = {})
+    {
+        KfzRow row;
+        row.Kennzeichen = kennzeichen;
+        row.Name = name;
+        row.Vorname = vorname;
         return row;
     }
 

@@ -1,10 +1,8 @@
 #include "tests/support/ptypair.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
-#include <poll.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -35,17 +33,11 @@ bool PtyPair::open()
 
 void PtyPair::hangUp()
 {
-    closeSlaveHold();
-    if (m_master >= 0)
-        ::close(m_master);
-    m_master = -1;
-}
-
-void PtyPair::closeSlaveHold()
-{
-    if (m_slaveHold >= 0)
-        ::close(m_slaveHold);
-    m_slaveHold = -1;
+    for (int* fd : {&m_slaveHold, &m_master}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
 }
 
 bool PtyPair::writeToSlave(const QByteArray& bytes)
@@ -61,24 +53,6 @@ bool PtyPair::writeToSlave(const QByteArray& bytes)
         done += n;
     }
     return true;
-}
-
-QByteArray PtyPair::readFromSlave(qsizetype count, int timeoutMs)
-{
-    QByteArray result;
-    QElapsedTimer clock;
-    clock.start();
-    while (result.size() < count && clock.elapsed() < timeoutMs) {
-        pollfd fd{m_master, POLLIN, 0};
-        const int left = timeoutMs - static_cast<int>(clock.elapsed());
-        if (::poll(&fd, 1, left > 0 ? left : 0) <= 0)
-            continue;
-        char buffer[4096];
-        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-        if (n > 0)
-            result.append(buffer, n);
-    }
-    return result;
 }
 
 qint64 ReadCalls(qint64 pid)

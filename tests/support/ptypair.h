@@ -1,7 +1,7 @@
 #pragma once
 // A real pseudo-terminal pair for the serial tests: the program under test
 // opens the slave side by its path, the test writes the test stand's bytes
-// into the master side (and reads what a sender wrote to the slave).
+// into the master side.
 
 #include <QByteArray>
 #include <QString>
@@ -20,12 +20,6 @@ public:
 
     // Writes all bytes into the master side.
     bool writeToSlave(const QByteArray& bytes);
-    // Reads from the master side what was written to the slave, waiting up to
-    // timeoutMs for `count` bytes to arrive.
-    QByteArray readFromSlave(qsizetype count, int timeoutMs);
-
-    // Closes the slave descriptor this object held open to keep the pair alive.
-    void closeSlaveHold();
     // The far side goes away, as an unplugged adapter does: the slave hangs up.
     void hangUp();
     // A new pair (after hangUp); slavePath() names its slave.

@@ -4,17 +4,18 @@
 // the package list (poppler-utils).
 
 #include <QProcess>
-#include <QRectF>
+#include <QPointF>
 #include <QRegularExpression>
 #include <QString>
+#include <algorithm>
 #include <vector>
 
 namespace zevo::testing {
 
 struct PdfWord {
-    QString text;
+    QString text; // as pdftotext writes it: &, <, > and quotes escaped
     int page = 0; // from 1
-    QRectF box;   // PDF points from the page's top-left corner
+    QPointF topLeft; // PDF points from the page's top-left corner
 };
 
 // Standard output of a poppler tool, or an empty text when it could not run.
@@ -31,47 +32,34 @@ inline QString RunPoppler(const QString& program, const QStringList& args)
 inline std::vector<PdfWord> PdfWords(const QString& pdf)
 {
     const QString html = RunPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    static const QRegularExpression item(QStringLiteral(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression item(
+        QStringLiteral(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" [^>]*>([^<]*)</word>)re"));
     std::vector<PdfWord> words;
     int page = 0;
     for (auto it = item.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        if (m.captured(0) == QLatin1String("<page ")) {
+        if (m.captured(0) == QLatin1String("<page "))
             ++page;
-            continue;
-        }
-        QString text = m.captured(5);
-        text.replace(QLatin1String("&lt;"), QLatin1String("<"))
-            .replace(QLatin1String("&gt;"), QLatin1String(">"))
-            .replace(QLatin1String("&quot;"), QLatin1String("\""))
-            .replace(QLatin1String("&apos;"), QLatin1String("'"))
-            .replace(QLatin1String("&amp;"), QLatin1String("&"));
-        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
-        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
-        words.push_back({text, page, QRectF(topLeft, bottomRight)});
+        else
+            words.push_back({m.captured(3), page, QPointF(m.captured(1).toDouble(), m.captured(2).toDouble())});
     }
     return words;
 }
 
-// The occurrence-th word that is exactly `text`; nullptr if there is none.
-inline const PdfWord* FindWord(const std::vector<PdfWord>& words, const QString& text, int occurrence = 0)
+// The first word that is exactly `text`; nullptr if there is none.
+inline const PdfWord* FindWord(const std::vector<PdfWord>& words, const QString& text)
 {
-    for (const PdfWord& word : words) {
-        if (word.text == text && occurrence-- == 0)
-            return &word;
-    }
-    return nullptr;
+    const auto found = std::find_if(words.begin(), words.end(), [&](const PdfWord& word) { return word.text == text; });
+    return found == words.end() ? nullptr : &*found;
 }
 
 // One field of "pdfinfo", e.g. "Title" or "Page size"; empty when missing.
 inline QString PdfInfoField(const QString& pdf, const QString& field)
 {
     const QString info = RunPoppler(QStringLiteral("pdfinfo"), {pdf});
-    for (const QString& line : info.split(QLatin1Char('\n'))) {
+    for (const QString& line : info.split(QLatin1Char('\n')))
         if (line.startsWith(field + QLatin1Char(':')))
             return line.mid(field.size() + 1).trimmed();
-    }
     return {};
 }
 
