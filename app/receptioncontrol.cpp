@@ -43,7 +43,7 @@ void ReceptionControl::OpenPort(const QString& portName)
         return;
     }
     if (comPort_.Open(portName))
-        SetPortStatus(QStringLiteral("Receiving on %1 (%2).").arg(portName, comPort_.Device()));
+        SetReceivingStatus();
     else
         SetPortStatus(QStringLiteral("The serial port cannot be opened: %1. No tests are received; trying again "
                                      "every %2 s.")
@@ -68,7 +68,7 @@ void ReceptionControl::Timer1Timer()
                           .arg(PortRecovery::RetrySeconds));
         break;
     case PortRecovery::Change::Reopened:
-        SetPortStatus(QStringLiteral("Receiving on %1 (%2).").arg(comPort_.Name(), comPort_.Device()));
+        SetReceivingStatus();
         break;
     case PortRecovery::Change::None:
         break;
@@ -101,6 +101,11 @@ QString ReceptionControl::KeepUnstoredTests(const QString& folder)
                           "store them later with: zevo-tool replay \"%2\" --db zevodb.sqlite")
         .arg(assembly.PendingCount())
         .arg(path);
+}
+
+void ReceptionControl::SetReceivingStatus()
+{
+    SetPortStatus(QStringLiteral("Receiving on %1 (%2).").arg(comPort_.Name(), comPort_.Device()));
 }
 
 void ReceptionControl::SetPortStatus(const QString& status)

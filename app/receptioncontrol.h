@@ -55,6 +55,7 @@ class ReceptionControl : public QObject {
 
   private:
     void SetPortStatus(const QString& status);
+    void SetReceivingStatus(); // the port is open: which one, and its device
 
     TComport comPort_;
     std::unique_ptr<TestReception> reception_;

@@ -416,13 +416,13 @@ void TfoAssi::TestStored(qint64 id, bool printAtOnce)
     UpdateReceptionStatus();
     // The new test is the last row of the current tests at once.
     PostEdits();
-    const bool listWasEmpty = tests_->CurrentId() == 0;
+    const bool stoodNowhere = tests_->CurrentId() == 0;
     if (QString error = tests_->Refresh(); !error.isEmpty())
         ReportError(error);
     if (!printAtOnce) {
         // Into an empty list the new test becomes the current row, and the
         // row the grid stands on is the test on display.
-        if (listWasEmpty && tests_->Filtered() && tests_->CurrentId() != 0) {
+        if (stoodNowhere && tests_->CurrentId() != 0) {
             currentTestId_ = tests_->CurrentId();
             if (ShowTest(currentTestId_).found)
                 SetPrintEntriesEnabled(true);

@@ -181,6 +181,8 @@ bool TfoMitarbeiter::eventFilter(QObject* watched, QEvent* event)
 
 bool TfoMitarbeiter::StoreLines()
 {
+    // Closing stores too: a box then goes over the window still on the screen.
+    QWidget* boxParent = parentWidget() && !isVisible() ? parentWidget() : this;
     // Moving the current cell away hands an open editor's text to the model.
     const QModelIndex current = ui_->DBGrid1->currentIndex();
     ui_->DBGrid1->setCurrentIndex(QModelIndex());
@@ -189,12 +191,12 @@ bool TfoMitarbeiter::StoreLines()
     // were and the grid keeps the edits, so the user can try again.
     if (const QString error = ReplaceEmployeeLines(db_, Lines()); !error.isEmpty()) {
         ui_->DBGrid1->setCurrentIndex(current);
-        ShowErrorMessage(parentWidget() && !isVisible() ? parentWidget() : this, error);
+        ShowErrorMessage(boxParent, error);
         return false;
     }
     OpenTable();
     if (const QString error = LoadEmployeeLines(db_, state_); !error.isEmpty()) {
-        ShowErrorMessage(parentWidget() && !isVisible() ? parentWidget() : this, error);
+        ShowErrorMessage(boxParent, error);
         return false;
     }
     return true;

@@ -24,6 +24,18 @@ QString Reason(const QString& name, const QString& device, const QString& why)
     return port + QStringLiteral(": ") + why;
 }
 
+// Whether `device` is what "COMn:" falls back to for want of a COMn entry here.
+bool IsFallback(const QString& name, const QString& device)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(name);
+    Q_UNUSED(device);
+    return false;
+#else
+    return ComNumber(name) != 0 && device.startsWith(QLatin1String("/dev/ttyS"));
+#endif
+}
+
 }  // namespace
 
 TComport::TComport()
@@ -57,19 +69,13 @@ QString TComport::SystemPortName(const QString& name)
 
 QString TComport::FallbackNote(const QString& name)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(name);
-    return {};
-#else
-    const int number = ComNumber(name);
     const QString device = SystemPortName(name);
-    if (number == 0 || !device.startsWith(QLatin1String("/dev/ttyS")))
+    if (!IsFallback(name, device))
         return {};
     return QStringLiteral("%1 has no link COM%2 in %3; using %4")
         .arg(name)
-        .arg(number)
+        .arg(ComNumber(name))
         .arg(QDir::currentPath(), device);
-#endif
 }
 
 bool TComport::Open(const QString& name)
@@ -79,7 +85,10 @@ bool TComport::Open(const QString& name)
 
 bool TComport::Reopen()
 {
-    return OpenDevice(m_name, FallbackNote(m_name).isEmpty() ? SystemPortName(m_name) : m_device);
+    // A COMn link removed meanwhile would fall back to /dev/ttyS<n-1>: the
+    // device of the last opening is waited for instead.
+    const QString device = SystemPortName(m_name);
+    return OpenDevice(m_name, IsFallback(m_name, device) ? m_device : device);
 }
 
 bool TComport::OpenDevice(const QString& name, const QString& device)

@@ -14,8 +14,8 @@ namespace zevo {
 class PortRecovery {
   public:
     enum class Change { None, Lost, Reopened };
-    static constexpr int RetryTicks = 30; // 3 s of the 100 ms receive timer
     static constexpr int RetrySeconds = 3;
+    static constexpr int RetryTicks = RetrySeconds * 10; // of the 100 ms receive timer
 
     PortRecovery(TComport& port, TestReception& reception) : m_port(port), m_reception(reception) {}
 

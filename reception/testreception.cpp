@@ -63,7 +63,7 @@ bool TestReception::LineEnded()
     // What is left can never become a frame: the rest of it was lost with the
     // line. Kept, it would take the first bytes of the next line as its own.
     RemoveFrame(m_receiveCount);
-    m_inSync = false;
+    LoseSync();
     return true;
 }
 

@@ -21,8 +21,9 @@ public:
     // still holds, hands on every complete frame (the last one would otherwise
     // wait for a next byte that does not come), drops what is left (part of a
     // frame, never to be completed: it must not take the first bytes of the
-    // next line) and goes out of step; the test being assembled stays. False, doing nothing, when called from inside a
-    // tick (a nested event loop): the owner tries again after the tick.
+    // next line) and goes out of step; the test being assembled stays. False,
+    // doing nothing, when called from inside a tick (a nested event loop): the
+    // owner tries again after the tick.
     bool LineEnded();
 
     bool InSync() const { return m_inSync; }

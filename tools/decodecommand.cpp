@@ -10,6 +10,7 @@
 #include "decode/resultjson.h"
 #include "decode/testresult.h"
 #include "graphics/curvedata.h"
+#include "reception/frametypes.h"
 #include "tools/commands.h"
 #include "tools/decodeoptions.h"
 #include "tools/toolsupport.h"
@@ -21,14 +22,13 @@ namespace zevo::tool {
 namespace {
 
 // Whether the file is a stored print-data text at all: CR LF lines with a
-// vehicle block or a block code line ("$00" .. "$99", "$FF" ...).
+// vehicle block or a block code line as reception writes it ("$0A").
 bool HoldsPrintLines(const PrintData& text)
 {
     if (VehicleBlockCount(text) > 0)
         return true;
     for (int i = 0; i < text.LineCount(); ++i) {
-        const QByteArrayView line = text.Line(i);
-        if (line.size() == 3 && line[0] == '$')
+        if (IsBlockCodeLine(text.Line(i)))
             return true;
     }
     return false;
