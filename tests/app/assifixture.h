@@ -118,10 +118,7 @@ class AssiTest : public RecordsTest {
         return query.exec(statement) && query.next() ? query.value(0).toInt() : -1;
     }
 
-    static QByteArray TestData(const char* name)
-    {
-        return dialogtest::FileBytes(QStringLiteral(ZEVO_TEST_DATA "/decode/") + QLatin1String(name));
-    }
+    static QByteArray TestData(const char* name) { return testing::FileBytes(testing::DataPath("decode/") + name); }
 
     void ShowTab(const char* name)
     {

@@ -2,6 +2,7 @@
 // Helpers of the window tests: parts by object name, the error box, typing, files.
 
 #include "tests/records/recordsfixture.h"
+#include "tests/support/testfiles.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -44,11 +45,7 @@ inline void TypeText(QWidget* widget, const QString& text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-inline QByteArray FileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::FileBytes;
 
 inline void WriteFile(const QString& path, const QByteArray& bytes)
 {

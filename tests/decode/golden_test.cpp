@@ -8,6 +8,7 @@
 #include "decode/resultjson.h"
 
 #include "decodefixture.h"
+#include "tests/support/testfiles.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -36,16 +37,9 @@ void PrintTo(const GoldenCase& c, std::ostream* out)
     *out << c.name;
 }
 
-QString DataPath(const QString& file)
-{
-    return QStringLiteral(ZEVO_TEST_DATA "/decode/") + file;
-}
-
 QByteArray ReadData(const QString& file)
 {
-    QFile in(DataPath(file));
-    EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << "cannot read " << in.fileName().toStdString();
-    return in.readAll();
+    return zevo::testing::FileBytes(zevo::testing::DataPath("decode/" + file));
 }
 
 class GoldenTest : public DecodeTest, public ::testing::WithParamInterface<GoldenCase> {};
@@ -67,7 +61,7 @@ TEST_P(GoldenTest, DecodesToTheCheckedResult)
 
     const QString expectedFile = QLatin1String(c.name) + QStringLiteral(".json");
     if (qEnvironmentVariableIsSet("ZEVO_UPDATE_GOLDEN")) {
-        QFile out(DataPath(expectedFile));
+        QFile out(zevo::testing::DataPath("decode/" + expectedFile));
         ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.write(QJsonDocument(actual).toJson(QJsonDocument::Indented));
         GTEST_SKIP() << "rewrote " << out.fileName().toStdString();

@@ -76,7 +76,7 @@ TEST_F(BarPageTest, FillStandsOnTheBaseAndRisesWithTheScale)
         double frames; // the fill's height in frame heights
     } cases[] = {{false, 0, 0}, {false, 600, 0.5}, {true, 0, 0}, {true, 100, 1}, {true, 120, 1.2}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << (c.percent ? "difference " : "force ") << c.value);
+        SCOPED_TRACE(::testing::Message() << (c.percent ? "difference " : "force ") << c.value);
         PrepareBlock();
         if (c.percent)
             DrawPercentBar(hprint, "Diff.", true, c.value, 7.4, 3.3);

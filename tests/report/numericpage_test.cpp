@@ -6,6 +6,9 @@
 #include "lang/sprachen.h"
 #include "report/numericpage.h"
 
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
 namespace zevo::test {
 namespace {
 
@@ -34,7 +37,7 @@ TEST_F(ReportTest, BlocksFollowTheSectionsOfTheTestAndTheLimitSet)
                                        "AxleWeightBlock BrakeCurvesBlock CheckBlock"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.golden << " set " << int(c.set));
+        SCOPED_TRACE(::testing::Message() << c.golden << " set " << int(c.set));
         UseLimitSet(c.set);
         Decode(c.golden);
         Render();

@@ -6,12 +6,9 @@
 #include "report/hprint.h"
 #include "tests/decode/decodefixture.h"
 #include "tests/support/recordingpaintdevice.h"
+#include "tests/support/testfiles.h"
 
-#include <QFile>
-#include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -34,11 +31,8 @@ protected:
     // Decodes a golden test (name without ".txt") as showing it does.
     void Decode(const QString& name)
     {
-        const auto golden = [&](const char* ending) {
-            QFile file(QStringLiteral(ZEVO_TEST_DATA "/decode/") + name + ending);
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        };
-        ShowTestDecode(golden(".txt"), golden(".curves.txt"), context);
+        const QString path = zevo::testing::DataPath("decode/" + name);
+        ShowTestDecode(zevo::testing::FileBytes(path + ".txt"), zevo::testing::FileBytes(path + ".curves.txt"), context);
     }
 
     // Draws one page on a fresh recording device.

@@ -1,13 +1,14 @@
-// main() of the test programs that draw text: fonts and painters want a GUI
-// application, on the offscreen platform when nothing else is asked for.
-#include <QGuiApplication>
+// main() of the test programs that draw text or show windows: fonts, painters
+// and widgets want an application object, on the offscreen platform when
+// nothing else is asked for.
+#include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

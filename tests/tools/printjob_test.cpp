@@ -7,6 +7,7 @@
 #include "lang/einstellungen.h"
 #include "report/hprint.h"
 #include "report/printjob.h"
+#include "tests/support/testfiles.h"
 #include "tests/tools/pdfreadback.h"
 
 #include <QDir>
@@ -32,11 +33,6 @@ class NoPrinterTest : public ::testing::Test {
     }
 
     QString Folder() const { return dir.filePath(QStringLiteral("Ausdrucke")); }
-    static QByteArray ReadFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
     Settings settings;
     TestResult result;
@@ -59,13 +55,13 @@ TEST_F(NoPrinterTest, ThePageBecomesANewPdfInAusdruckeAndNoFileIsOverwritten)
     const PrintOutcome first = Print(QStringLiteral("M-AB 123"));
     ASSERT_TRUE(first.ok) << first.error.toStdString();
     EXPECT_EQ(first.pdfPath, Folder() + QStringLiteral("/2026-12-06_14-03-59_M-AB 123.pdf"));
-    const QByteArray firstBytes = ReadFile(first.pdfPath);
+    const QByteArray firstBytes = testing::FileBytes(first.pdfPath);
     EXPECT_TRUE(firstBytes.startsWith("%PDF-"));
 
     const PrintOutcome second = Print(QStringLiteral("M-AB 123"));
     ASSERT_TRUE(second.ok) << second.error.toStdString();
     EXPECT_EQ(second.pdfPath, Folder() + QStringLiteral("/2026-12-06_14-03-59_M-AB 123-2.pdf"));
-    EXPECT_EQ(ReadFile(first.pdfPath), firstBytes);
+    EXPECT_EQ(testing::FileBytes(first.pdfPath), firstBytes);
 
     const PrintOutcome unsafe = Print(QStringLiteral("A/B:C*"));
     ASSERT_TRUE(unsafe.ok) << unsafe.error.toStdString();
