@@ -7,11 +7,13 @@
 #include "lang/einstellungen.h"
 #include "report/hprint.h"
 #include "report/printjob.h"
+#include "tests/support/recordingpaintdevice.h"
 #include "tests/support/testfiles.h"
 #include "tests/tools/pdfreadback.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <array>
@@ -78,18 +80,29 @@ TEST_F(NoPrinterTest, ThePageBecomesANewPdfInAusdruckeAndNoFileIsOverwritten)
     EXPECT_EQ(QDir(Folder()).entryList(QDir::Files | QDir::Hidden).size(), 4);
     EXPECT_EQ(testing::PdfInfoField(first.pdfPath, QStringLiteral("Title")), QStringLiteral("M-AB 123"));
 
-    // The file of the print path and the PDF writer hold the same page.
-    const PrintOutcome written =
-        WritePdfPage(renderer, NumericPageKind, DefaultPdfDpi, dir.filePath("written.pdf"), "M-AB 123");
-    ASSERT_TRUE(written.ok) << written.error.toStdString();
-    const auto printedWords = testing::PdfWords(first.pdfPath);
-    const auto writtenWords = testing::PdfWords(written.pdfPath);
-    const testing::PdfWord* a = testing::FindWord(printedWords, QStringLiteral("Bremsendienst"));
-    const testing::PdfWord* b = testing::FindWord(writtenWords, QStringLiteral("Bremsendienst"));
-    ASSERT_TRUE(a && b) << "pdftotext (poppler-utils) found no company line";
-    EXPECT_NEAR(a->topLeft.x(), b->topLeft.x(), 0.01);
-    EXPECT_NEAR(a->topLeft.y(), b->topLeft.y(), 0.01);
     EXPECT_EQ(testing::PdfInfoField(first.pdfPath, QStringLiteral("Page size")), QStringLiteral("595 x 842 pts (A4)"));
+
+    // The print path's file and the PDF writer's (zevo-tool render) hold the
+    // page as drawn on a 600-dpi A4 page, moved by the margins: a viewer finds
+    // the company line where the page puts it.
+    const PrinterPage page = PdfPrinterPage(600);
+    test::RecordingPaintDevice frame(600, 600, page.PageWidth, page.PageHeight);
+    {
+        QPainter painter(&frame);
+        renderer.RenderPage(painter, page, false, 0, NumericPageKind);
+    }
+    const test::RecordedText* drawn = frame.FindText(QStringLiteral("Bremsendienst Huber"));
+    ASSERT_NE(drawn, nullptr);
+    const PrintOutcome written = WritePdfPage(renderer, NumericPageKind, 600, dir.filePath("written.pdf"), "M-AB 123");
+    ASSERT_TRUE(written.ok) << written.error.toStdString();
+    const double margin = LaserPrinterMarginMm / 25.4 * 72; // points
+    for (const QString& pdf : {first.pdfPath, written.pdfPath}) {
+        const std::vector<testing::PdfWord> words = testing::PdfWords(pdf);
+        const testing::PdfWord* read = testing::FindWord(words, QStringLiteral("Bremsendienst"));
+        ASSERT_NE(read, nullptr) << "pdftotext (poppler-utils) found no company line";
+        EXPECT_NEAR(read->topLeft.x(), margin + drawn->topLeft.x() * 72 / 600, 1.0);
+        EXPECT_NEAR(read->topLeft.y(), margin + drawn->topLeft.y() * 72 / 600, 1.0);
+    }
 }
 
 TEST_F(NoPrinterTest, AnAusdruckeThatCannotHoldFilesFailsWithASentence)
