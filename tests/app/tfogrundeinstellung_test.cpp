@@ -63,24 +63,18 @@ TEST_F(TfoGrundeinstellungTest, OkStoresTheCheckedButtonsAndAbbrechenNothing)
     EXPECT_TRUE(Checked(dialog, "RadioButton12"));
 }
 
-TEST_F(TfoGrundeinstellungTest, ShowingInFrenchNamesTheLanguagesInFrench)
-{
-    WriteSettings({1, 1, 1, 1, 3, 1, 1, 2});
-    TfoGrundeinstellung dialog(state, nullptr, Path());
-    QSignalSpy requested(&dialog, &TfoGrundeinstellung::languageApplyRequested);
-    dialog.show();
-    EXPECT_EQ(Part<QComboBox>(dialog, "cbSprache").currentText(), "francaise");
-    EXPECT_EQ(requested.count(), 1);
-}
-
-TEST_F(TfoGrundeinstellungTest, ValuesOutsideTheirListKeepTheButtonCheckedBefore)
+// Each showing reads the file again and asks the main window to take its language.
+TEST_F(TfoGrundeinstellungTest, ValuesOutsideTheirListKeepTheButtonCheckedBeforeAndFrenchNamesTheLanguages)
 {
     WriteSettings({1, 1, 1, 2, 1, 1, 1, 4});
     TfoGrundeinstellung dialog(state, nullptr, Path());
-    WriteSettings({5, 0, 2, 9, 9, 0, 1, 3}); // how the values are limited is tests/lang's
-    dialog.LoadSettings();
+    QSignalSpy requested(&dialog, &TfoGrundeinstellung::languageApplyRequested);
+    WriteSettings({5, 0, 2, 9, 9, 0, 1, 3}); // how the values are limited (language 9: French) is tests/lang's
+    dialog.show();
     for (const char* button : {"RadioButton1", "RadioButton5", "RadioButton8", "RadioButton11", "RadioButton15"})
         EXPECT_TRUE(Checked(dialog, button)) << button;
+    EXPECT_EQ(Part<QComboBox>(dialog, "cbSprache").currentText(), "francaise");
+    EXPECT_EQ(requested.count(), 1);
 }
 
 TEST_F(TfoGrundeinstellungTest, FileErrorsAreReported)
