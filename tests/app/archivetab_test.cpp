@@ -3,7 +3,6 @@
 #include "app/archivelistmodel.h"
 #include "tests/app/assifixture.h"
 
-#include <QAbstractButton>
 #include <QTimer>
 
 namespace zevo::assitest {

@@ -6,7 +6,6 @@
 #include "tests/app/assifixture.h"
 #include "tests/tools/pdfreadback.h"
 
-#include <QAction>
 #include <QSignalSpy>
 
 namespace zevo::assitest {

@@ -3,8 +3,6 @@
 #include "app/messungenmodel.h"
 #include "tests/app/assifixture.h"
 
-#include <QAbstractButton>
-
 namespace zevo::assitest {
 namespace {
 

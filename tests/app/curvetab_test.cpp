@@ -3,7 +3,6 @@
 #include "app/curvetab.h"
 #include "tests/app/assifixture.h"
 
-#include <QAbstractButton>
 #include <QSignalSpy>
 
 namespace zevo::assitest {

@@ -9,10 +9,7 @@
 #include "tests/app/assifixture.h"
 #include "tests/support/ptypair.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
-#include <QFileInfo>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>

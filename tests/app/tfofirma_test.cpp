@@ -6,7 +6,6 @@
 #include "lang/cp1252.h"
 #include "lang/sprachen.h"
 
-#include <QDir>
 #include <QLineEdit>
 #include <csignal>
 #include <sys/resource.h>

@@ -6,7 +6,6 @@
 #include "records/mitarbeitertable.h"
 
 #include <QLineEdit>
-#include <QSqlQuery>
 #include <QTableView>
 
 namespace zevo {

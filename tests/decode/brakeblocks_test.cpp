@@ -6,10 +6,6 @@
 #include "decode/printdata.h"
 #include "decodefixture.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
-
 namespace zevo::test {
 namespace {
 

@@ -1,5 +1,5 @@
-// Golden files: print-data and curve texts as reception stores them, decoded
-// as showing a test does, against the JSON checked by hand in tests/data/decode/.
+// The decoder. Golden files: print-data and curve texts as reception stores them,
+// decoded as showing a test does, against the JSON checked by hand in tests/data/decode/.
 // After a deliberate change of the decoder, rewrite the expected files with
 //   ZEVO_UPDATE_GOLDEN=1 test_decode --gtest_filter='Golden*'
 // and check every difference by hand before committing it.
@@ -10,11 +10,8 @@
 #include "decodefixture.h"
 #include "tests/support/testfiles.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -31,11 +28,6 @@ struct GoldenCase {
     int registrationGroup;
     int plates;
 };
-
-void PrintTo(const GoldenCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 QByteArray ReadData(const QString& file)
 {
@@ -95,6 +87,28 @@ INSTANTIATE_TEST_SUITE_P(
         std::replace(name.begin(), name.end(), '-', '_');
         return name;
     });
+
+// The two decode drivers: what each leaves out. Whole tests, the curve step, the
+// employee number and the problems each step reports ("damaged") are the golden files'.
+TEST_F(DecodeTest, RedecodingLeavesTheVehicleTypeAndTheResetTitlesAlone)
+{
+    const QByteArray motorcycle = PrintText({"KM:    12345", "   MOTORCYCLE", "  GESAMTGEWICHT", "     200 KG", "", "$00",
+                                             "LINKS  PED", "1000 120035  900", "", "$31", "  2", "END"});
+    ShowTestDecode(motorcycle, {}, context);
+    result.HasFrontAxle = false;
+    settings.einstellungen.Field[VehicleTypeField] = 6;  // changed in the settings dialog
+    settings.Sprache = 2;
+    DecodePrintData(motorcycle, {}, context);
+    EXPECT_EQ(result.VehicleType, 6);
+    EXPECT_TRUE(result.IsMotorcycle);     // only the vehicle-type step sets it
+    EXPECT_EQ(LineA(62), "Testwerte");    // written by the reset only
+    EXPECT_EQ(LineA(60), "ABS Circuit");  // written by the ABS step
+    EXPECT_TRUE(result.HasFrontAxle);
+    result.HasParkingBrake = true;
+    DecodeShownTest(motorcycle, {}, context);
+    EXPECT_FALSE(result.HasParkingBrake);  // showing a test clears the brake flags first
+    EXPECT_TRUE(ShowTestDecode(QByteArray(), {}, context).problems.isEmpty());  // no print data is no problem
+}
 
 }  // namespace
 }  // namespace zevo::test

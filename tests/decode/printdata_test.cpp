@@ -4,8 +4,6 @@
 
 #include "decodefixture.h"
 
-#include <gtest/gtest.h>
-
 namespace zevo::test {
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include "decode/reportrecord.h"
 
-#include <QByteArray>
 #include <gtest/gtest.h>
 
 namespace zevo {

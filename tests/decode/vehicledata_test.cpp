@@ -5,8 +5,6 @@
 #include "decode/printdata.h"
 #include "decodefixture.h"
 
-#include <gtest/gtest.h>
-
 namespace zevo::test {
 namespace {
 

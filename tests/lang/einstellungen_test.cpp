@@ -1,7 +1,5 @@
 #include "lang/einstellungen.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

@@ -3,7 +3,6 @@
 #include "tests/support/ptypair.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include "reception/teststandframes.h"
 
 #include <QStringList>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace zevo::testing {

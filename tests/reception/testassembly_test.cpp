@@ -1,8 +1,5 @@
 #include "tests/reception/receptionharness.h"
 
-#include <gtest/gtest.h>
-#include <tuple>
-
 namespace zevo {
 namespace {
 

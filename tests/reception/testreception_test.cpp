@@ -1,7 +1,5 @@
 #include "tests/reception/receptionharness.h"
 
-#include <gtest/gtest.h>
-
 namespace zevo {
 namespace {
 

@@ -1,8 +1,6 @@
 #include "reception/frametypes.h"
 #include "tests/reception/receptionharness.h"
 
-#include <gtest/gtest.h>
-
 namespace zevo {
 namespace {
 

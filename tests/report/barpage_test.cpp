@@ -8,8 +8,6 @@
 #include "lang/numbertext.h"
 #include "report/barpage.h"
 
-#include <cmath>
-
 namespace zevo::test {
 namespace {
 

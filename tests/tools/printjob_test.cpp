@@ -2,7 +2,6 @@
 // file in "Ausdrucke", read back with poppler.
 
 #include "decode/reportrecord.h"
-#include "decode/testresult.h"
 #include "graphics/curvedata.h"
 #include "lang/einstellungen.h"
 #include "report/hprint.h"
@@ -12,11 +11,9 @@
 #include "tests/tools/pdfreadback.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <array>
 #include <gtest/gtest.h>
 
 namespace zevo {

@@ -18,7 +18,6 @@
 #include <QImage>
 #include <QSerialPort>
 #include <QSet>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QThread>
 #include <QTemporaryDir>
@@ -283,7 +282,6 @@ TEST_F(ZevoToolTest, ListenStoresWhatArrivesRecordsTheCaptureAndOutlivesALostPor
     EXPECT_EQ(row.HU, QString("05.%1").arg(QDate::currentDate().year() / 10) + '6');
     EXPECT_EQ(row.Datum, QDate::currentDate());
 }
-
 
 // ---- zevo-tool render ----
 
