@@ -5,7 +5,6 @@
 #include "tests/support/testfiles.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,12 +45,6 @@ inline void TypeText(QWidget* widget, const QString& text)
 }
 
 using testing::FileBytes;
-
-inline void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using testing::WriteFile;
 
 } // namespace zevo::dialogtest

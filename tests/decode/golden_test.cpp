@@ -53,10 +53,9 @@ TEST_P(GoldenTest, DecodesToTheCheckedResult)
 
     const QString expectedFile = QLatin1String(c.name) + QStringLiteral(".json");
     if (qEnvironmentVariableIsSet("ZEVO_UPDATE_GOLDEN")) {
-        QFile out(zevo::testing::DataPath("decode/" + expectedFile));
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(QJsonDocument(actual).toJson(QJsonDocument::Indented));
-        GTEST_SKIP() << "rewrote " << out.fileName().toStdString();
+        const QString out = zevo::testing::DataPath("decode/" + expectedFile);
+        zevo::testing::WriteFile(out, QJsonDocument(actual).toJson(QJsonDocument::Indented));
+        GTEST_SKIP() << "rewrote " << out.toStdString();
     }
 
     QJsonParseError error;

@@ -1,4 +1,5 @@
 #include "lang/einstellungen.h"
+#include "tests/support/testfiles.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -9,13 +10,6 @@ namespace {
 class SettingsFileTest : public ::testing::Test {
 protected:
     QString path() const { return dir.filePath(SettingsFileName); }
-
-    void writeBytes(const QByteArray& bytes)
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 
     QTemporaryDir dir;
 };
@@ -31,7 +25,7 @@ TEST_F(SettingsFileTest, MissingShortLongOrUnreadableFileKeepsTheDefaults)
     for (const auto& c : cases) {
         QFile::remove(path());
         if (c.size >= 0)
-            writeBytes(QByteArray(c.size, '\x02'));
+            testing::WriteFile(path(), QByteArray(c.size, '\x02'));
         else if (c.size == -2)
             QDir().mkpath(path());
         Settings s;
@@ -57,7 +51,7 @@ TEST_F(SettingsFileTest, LanguageVehicleTypeAndPortAreLimited)
                  {2, 4, 0, 2, 4, "COM7:"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.language);
-        writeBytes(SettingsBytes({{1, 1, 1, c.port, c.language, c.vehicleType, 1, 2}}));
+        testing::WriteFile(path(), SettingsBytes({{1, 1, 1, c.port, c.language, c.vehicleType, 1, 2}}));
         Settings s;
         s.PortName = QStringLiteral("COM7:");
         LoadSettings(s, path());
@@ -77,9 +71,7 @@ TEST_F(SettingsFileTest, SavedBytesAreLittleEndianWithTheLanguageAndReadBack)
     s.Sprache = 3;
     ASSERT_TRUE(SaveSettings(s, path()).isEmpty());
 
-    QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = testing::FileBytes(path());
     ASSERT_EQ(bytes.size(), 32);
     EXPECT_EQ(bytes.mid(12, 8), QByteArray("\x03\x00\x00\x00\x03\x00\x00\x00", 8));  // port, language
     EXPECT_EQ(bytes.mid(28, 4), QByteArray("\x04\x00\x00\x00", 4));

@@ -57,12 +57,7 @@ protected:
 
     QString Path(const QString& name) const { return dir.filePath(name); }
     // A file of the working folder with these bytes; its path.
-    QString WriteFile(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(Path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        return file.fileName();
-    }
+    QString WriteFile(const QString& name, const QByteArray& bytes) const { return testing::WriteFile(Path(name), bytes); }
     static QString Data(const char* name) { return testing::DataPath(QLatin1String(name)); }
 
     // Test `id` of the database file.
