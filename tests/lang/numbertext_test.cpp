@@ -19,15 +19,6 @@ TEST(ParseDecimal, AcceptsOnlyCommaDecimals)
     }
 }
 
-TEST(ParseInteger, RejectsFractionsAndGarbage)
-{
-    EXPECT_EQ(ParseInteger(" 42 "), 42);
-    EXPECT_EQ(ParseInteger("-7"), -7);
-    EXPECT_FALSE(ParseInteger("4,2"));
-    EXPECT_FALSE(ParseInteger("4x"));
-    EXPECT_FALSE(ParseInteger(""));
-}
-
 TEST(FormatDecimal, WritesCommaAndRoundsHalvesToEven)
 {
     const std::pair<double, double> halves[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-2.5, -2}, {2.4999, 2}, {2.51, 3}};
