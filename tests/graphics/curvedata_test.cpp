@@ -44,9 +44,8 @@ bool AllZeroFrom(const CurveChannel& samples, int from)
 
 TEST(CurveDataLoad, BlocksWrittenLoadBackUnchanged)
 {
+    // The text's exact form is the received golden tests' (tests/reception, tests/tools).
     const QByteArray written = BlockText(9, Ramp(256)) + BlockText(40, Ramp(7));
-    EXPECT_TRUE(written.startsWith("$09\r\n00 01 02 "));
-    EXPECT_TRUE(written.contains("FF \r\n"));
     // Channels from 96 up have no slot; their blocks are passed over.
     const QByteArray text = BlockText(0x60, Ramp(3)) + "$123456789ABC\r\n" + BlockText(0, Ramp(5)).mid(5) + written;
 

@@ -83,22 +83,17 @@ TEST_F(ReportTest, BrakingRatioSelectsJudgesAndWrites)
 
         // The gap it leaves in the table rule is numericpage_test's.
         EXPECT_EQ(hprint.BlockTop, 1000 + hprint.H(c.mass > 0.01 ? 1.2 : 0.85));
-        const RecordedText& total = TextItem(c.total);
-        EXPECT_NEAR(total.topLeft.x(), hprint.X(5.5), 0.5);
-        EXPECT_NEAR(total.topLeft.y(), 1000 + hprint.H(0.1), 1.0);
+        EXPECT_NEAR(TextItem(c.total).topLeft.x(), hprint.X(5.5), 0.5);
         if (c.ratio) {
             const RecordedText& ratio = TextItem(c.ratio);
             EXPECT_EQ(ratio.color, c.ratioColour);
             EXPECT_NEAR(ratio.topLeft.x(), hprint.X(c.ratioX), 0.5);
-            EXPECT_NEAR(ratio.topLeft.y(), 1000 + hprint.H(0.45), 1.0);
         }
         const RecordedText& caption = TextItem(c.caption);
         EXPECT_NEAR(caption.topLeft.y(), 1000 + hprint.H(c.mass > 0.01 ? 0.8 : 0.45), 1.0);
         EXPECT_TRUE(caption.bold);
         if (c.verdictId) {
-            const RecordedText& verdict = TextItem(TextOf(c.verdictId, 1));
-            EXPECT_EQ(verdict.color, c.verdictColour);
-            EXPECT_NEAR(verdict.topLeft.x(), hprint.X(16.0), 0.5);
+            EXPECT_EQ(TextItem(TextOf(c.verdictId, 1)).color, c.verdictColour);
         }
     }
 }

@@ -17,7 +17,6 @@ TEST_F(ReportTest, FramePicksBitmapsScaleAndMarginByResolution)
         double fontScale;
     } cases[] = {{600, false, "/bmps300/", 600 / 2.54, qRound(600 / 2.54 * 0.5), 1.0},
                  {601, false, "/bmps720/", 601 / 2.54, qRound(601 / 2.54 * 0.5), 1.0},
-                 {300, false, "/bmps300/", 300 / 2.54, qRound(300 / 2.54 * 0.5), 1.0},
                  // On screen the page is shown at 96 px per inch, whatever the printer.
                  {1200, true, "/bmpsScreen/", 96 / 2.54, 0, 0.8}};
     for (const auto& c : cases) {
