@@ -23,21 +23,8 @@ class TfoSuchenKFZTest : public RecordsTest {
     }
 };
 
-TEST_F(TfoSuchenKFZTest, TypingMovesToTheNearestRegistrationAndEnterReturnsIt)
-{
-    // Which row is nearest is NearestKfz's (tests/records); here, that the grid goes there.
-    for (const auto& [typed, found] : {std::pair<QString, QString>{"AB-X", "ab-x 1"}, {"", "AB-C 12"}}) {
-        TfoSuchenKFZ dialog(db);
-        dialog.show();
-        QTest::keyClicks(&Part<QLineEdit>(dialog, "edKennz"), typed);
-        const auto& grid = Part<QTableView>(dialog, "DBGrid1");
-        EXPECT_EQ(grid.model()->index(grid.currentIndex().row(), 0).data().toString(), found);
-        QTest::keyClick(&Part<QLineEdit>(dialog, "edKennz"), Qt::Key_Return);
-        EXPECT_EQ(dialog.SelectedKennzeichen(), found);
-        EXPECT_FALSE(dialog.isVisible());
-    }
-}
-
+// Typing moves to the nearest registration and Enter returns it: the archive
+// tab's search (archivetab_test); which row is nearest is NearestKfz's (tests/records).
 TEST_F(TfoSuchenKFZTest, ExecuteReturnsTheClickedRowAndNothingWhenClosed)
 {
     TfoSuchenKFZ dialog(db);

@@ -91,8 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
 // employee number and the problems each step reports ("damaged") are the golden files'.
 TEST_F(DecodeTest, RedecodingLeavesTheVehicleTypeAndTheResetTitlesAlone)
 {
-    const QByteArray motorcycle = PrintText({"KM:    12345", "   MOTORCYCLE", "  GESAMTGEWICHT", "     200 KG", "", "$00",
-                                             "LINKS  PED", "1000 120035  900", "", "$31", "  2", "END"});
+    const QByteArray motorcycle = PrintText({"KM:    12345", "   MOTORCYCLE", "  GESAMTGEWICHT", "     200 KG", "",
+                                             "$00", "LINKS  PED", "1000 120035  900", "", "$31", "  2", "END"});
     ShowTestDecode(motorcycle, {}, context);
     result.HasFrontAxle = false;
     settings.einstellungen.Field[VehicleTypeField] = 6;  // changed in the settings dialog
@@ -106,7 +106,7 @@ TEST_F(DecodeTest, RedecodingLeavesTheVehicleTypeAndTheResetTitlesAlone)
     result.HasParkingBrake = true;
     DecodeShownTest(motorcycle, {}, context);
     EXPECT_FALSE(result.HasParkingBrake);  // showing a test clears the brake flags first
-    EXPECT_TRUE(ShowTestDecode(QByteArray(), {}, context).problems.isEmpty());  // no print data is no problem
+    EXPECT_TRUE(ShowTestDecode(QByteArray(), {}, context).problems.isEmpty()); // no print data is no problem
 }
 
 }  // namespace

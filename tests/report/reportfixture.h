@@ -14,12 +14,6 @@
 
 namespace zevo::test {
 
-// An A4 printable area of 19.7 × 28.4 cm at the given resolution.
-inline PrinterPage A4Page(int dpi)
-{
-    return {dpi, dpi, static_cast<int>(19.73 / 2.54 * dpi), static_cast<int>(28.43 / 2.54 * dpi)};
-}
-
 class ReportTest : public DecodeTest {
 protected:
     ReportTest()
@@ -31,14 +25,14 @@ protected:
     // Decodes a golden test (name without ".txt") as showing it does.
     void Decode(const QString& name)
     {
-        const QString path = zevo::testing::DataPath("decode/" + name);
-        ShowTestDecode(zevo::testing::FileBytes(path + ".txt"), zevo::testing::FileBytes(path + ".curves.txt"), context);
+        const QString path = testing::DataPath("decode/" + name);
+        ShowTestDecode(testing::FileBytes(path + ".txt"), testing::FileBytes(path + ".curves.txt"), context);
     }
 
     // Draws one page on a fresh recording device.
     void Render(int pageKind = NumericPageKind, int dpi = 600, bool screen = false, int scroll = 0)
     {
-        const PrinterPage page = A4Page(dpi);
+        const PrinterPage page{dpi, dpi, int(19.73 / 2.54 * dpi), int(28.43 / 2.54 * dpi)}; // A4's printable area
         const QSize size = screen ? TfoHPrint::PreviewSize(page) : QSize(page.PageWidth, page.PageHeight);
         painter.reset();
         device = std::make_unique<RecordingPaintDevice>(screen ? 96 : dpi, screen ? 96 : dpi, size.width(),

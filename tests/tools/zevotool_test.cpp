@@ -36,7 +36,7 @@ struct ToolRun {
 
 class ZevoToolTest : public ::testing::Test {
 protected:
-    ToolRun Run(const QStringList& args, int timeoutMs = 30000, const QString& tool = QStringLiteral(ZEVO_TOOL_PATH))
+    ToolRun Run(const QStringList& args, const QString& tool = QStringLiteral(ZEVO_TOOL_PATH))
     {
         QProcess process;
         process.setWorkingDirectory(dir.path());
@@ -50,14 +50,14 @@ protected:
             env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
         process.setProcessEnvironment(env);
         process.start(tool, args);
-        process.waitForFinished(timeoutMs);
+        process.waitForFinished(30000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
                 process.readAllStandardError()};
     }
 
     QString Path(const QString& name) const { return dir.filePath(name); }
     // A file of the working folder with these bytes; its path.
-    QString WriteFile(const QString& name, const QByteArray& bytes) const { return testing::WriteFile(Path(name), bytes); }
+    QString WriteFile(const QString& name, const QByteArray& bytes) { return testing::WriteFile(Path(name), bytes); }
     static QString Data(const char* name) { return testing::DataPath(QLatin1String(name)); }
 
     // Test `id` of the database file.
@@ -206,7 +206,8 @@ TEST_F(ZevoToolTest, ListenStoresWhatSendPlaysRecordsTheCaptureAndOutlivesALostP
     QProcess send, sendAgain, listen;
     for (QProcess* process : {&send, &sendAgain, &listen})
         process->setWorkingDirectory(dir.path());
-    const QStringList sendArgs = {"send", "--pty-link", "COM1", "one.raw", "two.raw", "--rate", "100000", "--pause", "0.2"};
+    const QStringList sendArgs = {"send",   "--pty-link", "COM1",    "one.raw", "two.raw",
+                                  "--rate", "100000",     "--pause", "0.2"};
     send.start(QStringLiteral(ZEVO_TOOL_PATH), sendArgs);
     for (int i = 0; i < 100 && !QFileInfo(Path("COM1")).isSymLink(); ++i)
         QThread::msleep(50);
@@ -331,7 +332,7 @@ TEST_F(RenderTest, PngIsThePreviewAndMissingPictogramsAreToldOnce)
     const QString tool = Path("bin/zevo-tool");
     ASSERT_TRUE(QFile::copy(QStringLiteral(ZEVO_TOOL_PATH), tool));
     const ToolRun run =
-        Run(RenderArgs("decode/car.txt", {"--png", Path("page.png"), "--curves", Data("decode/car.curves.txt")}), 30000, tool);
+        Run(RenderArgs("decode/car.txt", {"--png", Path("page.png"), "--curves", Data("decode/car.curves.txt")}), tool);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
     const QImage image(Path("page.png"));
