@@ -12,14 +12,6 @@ class ArchiveTabTest : public AssiTest {
   protected:
     QTableView& Grid() const { return Part<QTableView>(*assi, "DBGrid2"); }
 
-    QStringList Listed() const
-    {
-        QStringList rows;
-        for (int row = 0; row < Grid().model()->rowCount(); ++row)
-            rows << Cell(Grid(), row, 0) + " " + Cell(Grid(), row, 7) + " " + Cell(Grid(), row, 8);
-        return rows;
-    }
-
     // The search button, the search window answering with `typed` and Enter, or Escape when it is empty.
     void Search(const QString& typed)
     {
@@ -37,9 +29,7 @@ class ArchiveTabTest : public AssiTest {
         StoreVehicle("K-2", "Klein", "Karl");
         StoreTest("B-1", now.date(), "j");
         StoreTest("K-2", now.date(), "j");
-        StoreTest("B-1", now.date(), "j");
-        StoreTest("N-3", now.date(), "j"); // no vehicle: not listed
-        StoreTest("U-4", now.date(), "n"); // untouched: not listed
+        StoreTest("B-1", now.date(), "j"); // which tests the list omits is tests/records'
         Start();
         ShowTab("TabSheet6");
     }
@@ -48,7 +38,7 @@ class ArchiveTabTest : public AssiTest {
 TEST_F(ArchiveTabTest, ListsArchivedTestsWithTheirOwnersShowsTheSelectedAndDeletesIt)
 {
     StartWithArchive();
-    EXPECT_EQ(Listed(), QStringList({"B-1 Bauer Anna", "K-2 Klein Karl", "B-1 Bauer Anna"}));
+    EXPECT_EQ(Rows(Grid(), {0, 7, 8}), QStringList({"B-1 Bauer Anna", "K-2 Klein Karl", "B-1 Bauer Anna"}));
     EXPECT_EQ(Grid().currentIndex().row(), 2);
     EXPECT_EQ(LabelText("labKunde"), "Bauer Anna");
     EXPECT_EQ(EditText("DBEdit1"), "A-B-1");
@@ -62,7 +52,7 @@ TEST_F(ArchiveTabTest, ListsArchivedTestsWithTheirOwnersShowsTheSelectedAndDelet
 
     // Deleting it refreshes the list and keeps the vehicle.
     Part<QAbstractButton>(*assi, "SpeedButton6").click();
-    EXPECT_EQ(Listed(), QStringList({"B-1 Bauer Anna", "B-1 Bauer Anna"}));
+    EXPECT_EQ(Rows(Grid(), {0, 7, 8}), QStringList({"B-1 Bauer Anna", "B-1 Bauer Anna"}));
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen WHERE Kennzeichen = 'K-2'"), 0);
     EXPECT_TRUE(Vehicle("K-2").has_value());
     EXPECT_EQ(ErrorBox(*assi), nullptr);
@@ -74,7 +64,7 @@ TEST_F(ArchiveTabTest, TheSearchNarrowsTheListAndClosingItListsAllAgain)
     StartWithArchive();
 
     Search("K");
-    EXPECT_EQ(Listed(), QStringList({"K-2 Klein Karl"}));
+    EXPECT_EQ(Rows(Grid(), {0, 7, 8}), QStringList({"K-2 Klein Karl"}));
     EXPECT_EQ(LabelText("laKennzeichen"), "B-1"); // the test on display stays
 
     Search("Z"); // a vehicle without archived tests

@@ -146,6 +146,18 @@ class AssiTest : public RecordsTest {
                 return grid.model()->index(row, column).data().toString();
         return {};
     }
+    // Each row's cells in these visible columns, joined by blanks.
+    static QStringList Rows(const QTableView& grid, std::initializer_list<int> visibleColumns)
+    {
+        QStringList rows;
+        for (int row = 0; row < grid.model()->rowCount(); ++row) {
+            QStringList cells;
+            for (const int column : visibleColumns)
+                cells << Cell(grid, row, column);
+            rows << cells.join(' ');
+        }
+        return rows;
+    }
 
     QString previousFolder;
     QDateTime now{QDate(2026, 5, 10), QTime(9, 0)};
