@@ -4,7 +4,7 @@
 #include "graphics/curveplot.h"
 #include "graphics/wincolour.h"
 #include "tests/app/assifixture.h"
-#include "tests/tools/pdfreadback.h"
+#include "tests/support/pdfreadback.h"
 
 #include <QSignalSpy>
 

@@ -10,7 +10,7 @@
 #include "report/printjob.h"
 #include "tests/support/ptypair.h" // ReadCalls
 #include "tests/support/testfiles.h"
-#include "tests/tools/pdfreadback.h"
+#include "tests/support/pdfreadback.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,25 +1,19 @@
 // The print path on a workshop PC without a printer: the page becomes a PDF
 // file in "Ausdrucke", read back with poppler.
 
-#include "decode/reportrecord.h"
-#include "graphics/curvedata.h"
-#include "lang/einstellungen.h"
-#include "report/hprint.h"
+#include "reportfixture.h"
+
 #include "report/printjob.h"
-#include "tests/support/recordingpaintdevice.h"
-#include "tests/support/testfiles.h"
-#include "tests/tools/pdfreadback.h"
+#include "tests/support/pdfreadback.h"
 
 #include <QDir>
-#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
-namespace zevo {
+namespace zevo::test {
 namespace {
 
-class NoPrinterTest : public ::testing::Test {
+class NoPrinterTest : public ReportTest {
   protected:
     NoPrinterTest() { report.SetLineA(0, "Bremsendienst Huber"); }
 
@@ -28,21 +22,11 @@ class NoPrinterTest : public ::testing::Test {
     {
         QPrinter none;
         none.setOutputFormat(QPrinter::PdfFormat);
-        return PrintPage(renderer, printer ? *printer : none, NumericPageKind, title, dir.path(), now);
+        return PrintPage(hprint, printer ? *printer : none, NumericPageKind, title, dir.path(), now);
     }
 
     QString Folder() const { return dir.filePath(QStringLiteral("Ausdrucke")); }
 
-    Settings settings;
-    TestResult result;
-    ReportRecord report = EmptyReportRecord();
-    CurveData curves;
-    std::array<QString, EmployeeLineCount> employeeLines;
-    LimitSet limitSet = LimitSet::Eu;
-    double gravity = 9.81;
-    bool smooth = false;
-    TfoHPrint renderer{ReportSources{report, result, curves, settings, limitSet, gravity, employeeLines, smooth},
-                       QStringLiteral("/nonexistent")};
     const QDateTime now{QDate(2026, 12, 6), QTime(14, 3, 59)};
     QTemporaryDir dir;
 };
@@ -82,31 +66,23 @@ TEST_F(NoPrinterTest, ThePageBecomesANewPdfInAusdruckeAndNoFileIsOverwritten)
     // The print path's file and the PDF writer's (zevo-tool render) hold the
     // page as drawn on a 600-dpi A4 page, moved by the margins: a viewer finds
     // the company line where the page puts it.
-    const PrinterPage page = PdfPrinterPage(600);
-    test::RecordingPaintDevice frame(600, 600, page.PageWidth, page.PageHeight);
-    {
-        QPainter painter(&frame);
-        renderer.RenderPage(painter, page, false, 0, NumericPageKind);
-    }
-    const test::RecordedText* drawn = frame.FindText(QStringLiteral("Bremsendienst Huber"));
-    ASSERT_NE(drawn, nullptr);
-    const PrintOutcome written = WritePdfPage(renderer, NumericPageKind, 600, dir.filePath("written.pdf"), "M-AB 123");
+    Render();
+    const RecordedText& drawn = TextItem("Bremsendienst Huber");
+    const PrintOutcome written = WritePdfPage(hprint, NumericPageKind, 600, dir.filePath("written.pdf"), "M-AB 123");
     ASSERT_TRUE(written.ok) << written.error.toStdString();
     const double margin = LaserPrinterMarginMm / 25.4 * 72; // points
     for (const QString& pdf : {first.pdfPath, written.pdfPath}) {
         const std::vector<testing::PdfWord> words = testing::PdfWords(pdf);
         const testing::PdfWord* read = testing::FindWord(words, QStringLiteral("Bremsendienst"));
         ASSERT_NE(read, nullptr) << "pdftotext (poppler-utils) found no company line";
-        EXPECT_NEAR(read->topLeft.x(), margin + drawn->topLeft.x() * 72 / 600, 1.0);
-        EXPECT_NEAR(read->topLeft.y(), margin + drawn->topLeft.y() * 72 / 600, 1.0);
+        EXPECT_NEAR(read->topLeft.x(), margin + drawn.topLeft.x() * 72 / 600, 1.0);
+        EXPECT_NEAR(read->topLeft.y(), margin + drawn.topLeft.y() * 72 / 600, 1.0);
     }
 }
 
 TEST_F(NoPrinterTest, AnAusdruckeThatCannotHoldFilesFailsWithASentence)
 {
-    QFile blocker(Folder()); // a file where the folder belongs
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    testing::WriteFile(Folder(), {}); // a file where the folder belongs
 
     const PrintOutcome outcome = Print(QStringLiteral("M-AB 123"));
     EXPECT_FALSE(outcome.ok);
@@ -118,4 +94,4 @@ TEST_F(NoPrinterTest, AnAusdruckeThatCannotHoldFilesFailsWithASentence)
 }
 
 } // namespace
-} // namespace zevo
+} // namespace zevo::test
