@@ -3,8 +3,6 @@
 #include "app/archivelistmodel.h"
 #include "tests/app/assifixture.h"
 
-#include <QTimer>
-
 namespace zevo::assitest {
 namespace {
 

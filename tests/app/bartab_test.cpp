@@ -6,8 +6,6 @@
 #include "tests/app/assifixture.h"
 #include "tests/support/pdfreadback.h"
 
-#include <QSignalSpy>
-
 namespace zevo::assitest {
 namespace {
 

@@ -3,8 +3,6 @@
 #include "app/curvetab.h"
 #include "tests/app/assifixture.h"
 
-#include <QSignalSpy>
-
 namespace zevo::assitest {
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 

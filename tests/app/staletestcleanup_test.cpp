@@ -3,9 +3,6 @@
 #include "app/staletestcleanup.h"
 #include "tests/app/assifixture.h"
 
-#include <QTimer>
-
-
 namespace zevo::assitest {
 namespace {
 

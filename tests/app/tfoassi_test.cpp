@@ -12,8 +12,6 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalSpy>
-#include <QTimer>
 #include <csignal>
 
 namespace zevo::assitest {

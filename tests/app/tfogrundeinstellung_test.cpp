@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QSignalSpy>
 
 namespace zevo {
 namespace {

@@ -6,7 +6,6 @@
 
 #include <QLineEdit>
 #include <QTableView>
-#include <QTimer>
 
 namespace zevo {
 namespace {

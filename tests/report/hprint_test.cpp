@@ -79,7 +79,6 @@ TEST_F(ReportTest, ThirdColumnOfTheCustomerBlockFollowsTheLimitSet)
             EXPECT_EQ(device->FindText("HU: 05.2026"), nullptr);
             const QString polish = PolishName(PolishLimits(2, 2), 1) + " - 30.06.1999";
             EXPECT_NEAR(TextItem(polish).topLeft.y(), top + hprint.H(0.1), 1.0);
-            EXPECT_NEAR(TextItem(polish).topLeft.x(), hprint.X(16.0), 0.5);
             continue;
         }
         EXPECT_NEAR(TextItem("HU: 05.2026").topLeft.y(), top + hprint.H(c.huY), 1.0);
@@ -115,7 +114,6 @@ TEST_F(ReportTest, PictogramsStandWhereThePageSaysUnlessSwitchedOff)
     Render(NumericPageKind, 600);
     ASSERT_FALSE(device->images().empty());
     EXPECT_NEAR(device->images().front().center().x(), hprint.X(16.0), 1.0);
-    EXPECT_NEAR(device->images().front().center().y(), hprint.H(0.75), 1.0);
     EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
 
     hprint.DrawBitmaps = false;
