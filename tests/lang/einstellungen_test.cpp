@@ -19,9 +19,8 @@ TEST_F(SettingsFileTest, MissingShortLongOrUnreadableFileKeepsTheDefaults)
     const struct {
         int size;  // -1: no file, -2: a folder where the file should be
         SettingsFileState state;
-    } cases[] = {{-1, SettingsFileState::Missing},   {0, SettingsFileState::WrongSize},
-                 {31, SettingsFileState::WrongSize}, {33, SettingsFileState::WrongSize},
-                 {64, SettingsFileState::WrongSize}, {-2, SettingsFileState::Unreadable}};
+    } cases[] = {{-1, SettingsFileState::Missing},   {0, SettingsFileState::WrongSize}, {31, SettingsFileState::WrongSize},
+                 {33, SettingsFileState::WrongSize}, {-2, SettingsFileState::Unreadable}};
     for (const auto& c : cases) {
         QFile::remove(path());
         if (c.size >= 0)
