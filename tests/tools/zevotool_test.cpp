@@ -71,20 +71,15 @@ protected:
         return row.value_or(MessungRow{});
     }
 
-    // A database of another program holding the employee lines.
-    void WriteEmployeeFile(const QString& path, const QString& create, const QStringList& lines = {})
+    // A database file of another program, made by these statements.
+    void WriteDatabase(const QString& path, const QStringList& statements)
     {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("rendertest"));
             db.setDatabaseName(path);
             ASSERT_TRUE(db.open());
-            QSqlQuery query(db);
-            ASSERT_TRUE(query.exec(create));
-            for (const QString& line : lines) {
-                query.prepare(QStringLiteral("INSERT INTO Mitarbeiter (Text) VALUES (?)"));
-                query.addBindValue(line);
-                EXPECT_TRUE(query.exec());
-            }
+            for (const QString& statement : statements)
+                EXPECT_TRUE(QSqlQuery(db).exec(statement)) << statement.toStdString();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("rendertest"));
     }
@@ -98,8 +93,8 @@ TEST_F(ZevoToolTest, RefusedInputIsOneLineExitTwoAndWritesNothing)
 {
     const QString longLine = WriteFile("long.txt", "THIS LINE IS FAR TOO LONG\r\n");
     const QString shortParams = WriteFile("short.ini", QByteArray(ReportRecordSize - 1, '\0'));
-    WriteEmployeeFile(Path("other.sqlite"), QStringLiteral("CREATE TABLE Mitarbeiter (Name TEXT, Text TEXT)"));
-    WriteEmployeeFile(Path("notable.sqlite"), QStringLiteral("CREATE TABLE Kfz (Kennzeichen TEXT)"));
+    WriteDatabase(Path("other.sqlite"), {"CREATE TABLE Mitarbeiter (Name TEXT, Text TEXT)"});
+    WriteDatabase(Path("notable.sqlite"), {"CREATE TABLE Kfz (Kennzeichen TEXT)"});
     const QByteArray noTable = FileBytes(Path("notable.sqlite"));
     const QString out = Path("out.pdf");
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), Path("COM2"))); // a link of the workshop's own
@@ -264,8 +259,9 @@ protected:
         company.SetLineA(0, ToCp1252(QStringLiteral("Müller Bremsendienst")));
         WriteFile("Params.ini", ReportRecordBytes(company));
         // The motorcycle test names employee 3; sorted, another line would be third.
-        WriteEmployeeFile(Path("mitarbeiter.sqlite"), QStringLiteral("CREATE TABLE Mitarbeiter (Text TEXT)"),
-                          {"Zweigstelle Nord", "Annahme: Frau Berger", "Geprüft von Meister Eder"});
+        WriteDatabase(Path("mitarbeiter.sqlite"), {"CREATE TABLE Mitarbeiter (Text TEXT)",
+                                                   "INSERT INTO Mitarbeiter (Text) VALUES ('Zweigstelle Nord'), "
+                                                   "('Annahme: Frau Berger'), ('Geprüft von Meister Eder')"});
     }
 
     QStringList RenderArgs(const char* test, const QStringList& more) const
