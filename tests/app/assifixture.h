@@ -9,21 +9,17 @@
 #include "app/tfomitarbeiter.h"
 #include "app/tfosuchenkfz.h"
 #include "lang/cp1252.h"
-#include "lang/einstellungen.h"
 #include "records/kfztable.h"
 #include "records/messungentable.h"
 #include "report/hprint.h"
 #include "report/printjob.h"
 #include "tests/app/dialogtest.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
-#include <memory>
 
 namespace zevo::assitest {
 

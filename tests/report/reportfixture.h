@@ -9,8 +9,6 @@
 #include "tests/support/testfiles.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace zevo::test {
 
