@@ -1,8 +1,7 @@
 // The decoder. Golden files: print-data and curve texts as reception stores them,
 // decoded as showing a test does, against the JSON checked by hand in tests/data/decode/.
-// After a deliberate change of the decoder, rewrite the expected files with
-//   ZEVO_UPDATE_GOLDEN=1 test_decode --gtest_filter='Golden*'
-// and check every difference by hand before committing it.
+// After a deliberate change of the decoder, rewrite an expected file with
+// zevo-tool decode and the case's options, and check every difference by hand.
 
 #include "decode/decoder.h"
 #include "decode/resultjson.h"
@@ -51,15 +50,8 @@ TEST_P(GoldenTest, DecodesToTheCheckedResult)
     const DecodeOutcome outcome = ShowTestDecode(printData, curveData, context);
     const QJsonObject actual = ResultJson(context, outcome.problems);
 
-    const QString expectedFile = QLatin1String(c.name) + QStringLiteral(".json");
-    if (qEnvironmentVariableIsSet("ZEVO_UPDATE_GOLDEN")) {
-        const QString out = zevo::testing::DataPath("decode/" + expectedFile);
-        zevo::testing::WriteFile(out, QJsonDocument(actual).toJson(QJsonDocument::Indented));
-        GTEST_SKIP() << "rewrote " << out.toStdString();
-    }
-
     QJsonParseError error;
-    const QJsonObject wanted = QJsonDocument::fromJson(ReadData(expectedFile), &error).object();
+    const QJsonObject wanted = QJsonDocument::fromJson(ReadData(QLatin1String(c.name) + ".json"), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
 
     // Key by key, so that a failure names what changed.
