@@ -32,15 +32,13 @@ TEST(FormatDecimal, WritesCommaAndRoundsHalvesToEven)
     EXPECT_EQ(FormatDecimal(-1.26, 1), QStringLiteral("-1,3"));
 }
 
-// The report's own fields (" >=  50%", ">0,95 (0,59)", "    0 N", " 21 -100") are read
-// back from the drawn pages in tests/report.
-TEST(FormatC, WritesTheReportFieldsWithTheirWidthsAndAComma)
+// The report's own fields (" >=  50%", "0,25 (0,59)", "    0 N", " 21 -100": widths,
+// the decimal comma) are read back from the drawn pages in tests/report.
+TEST(FormatC, HalvesToEvenAndOnlyTheNumbersOwnPointBecomesAComma)
 {
-    EXPECT_EQ(FormatC("(%4.2f", 0.514), QStringLiteral("(0,51"));
     EXPECT_EQ(FormatC(" %4.0f", 10.5), QStringLiteral("   10"));  // printf's halves to even
     EXPECT_EQ(FormatC("%d", -12), QStringLiteral("-12"));
-    EXPECT_EQ(FormatC("%d.", 2), QStringLiteral("2."));  // only the number's own point becomes a comma
-    EXPECT_EQ(FormatC("%3d %%", 56), QStringLiteral(" 56 %"));
+    EXPECT_EQ(FormatC("%d.", 2), QStringLiteral("2."));
 }
 
 }  // namespace
