@@ -60,7 +60,7 @@ DbResult<qint64> InsertTest(const QSqlDatabase& db, const MessungRow& row)
         query.prepare(QStringLiteral(
             "INSERT INTO Messungen (Kennzeichen, Datum, Uhrzeit, AuftragsNr, Km, HU, Bearbeitet, AU, Druckdaten,"
             " Grafikdaten) VALUES (:kennzeichen, :datum, :uhrzeit, :auftragsnr, :km, :hu, :bearbeitet, :au,"
-            " :druckdaten, :grafikdaten)"));
+            " :druckdaten, :grafikdaten) RETURNING Id"));
         BindEditableFields(query, row);
         query.bindValue(QStringLiteral(":datum"), DateText(row.Datum));
         query.bindValue(QStringLiteral(":uhrzeit"), TimeText(row.Uhrzeit));
@@ -68,7 +68,9 @@ DbResult<qint64> InsertTest(const QSqlDatabase& db, const MessungRow& row)
         query.bindValue(QStringLiteral(":grafikdaten"), Blob(row.Grafikdaten));
         if (!query.exec())
             return DbResult<qint64>::Failure(ErrorText(QStringLiteral("The test cannot be stored"), query.lastError()));
-        id = query.lastInsertId().toLongLong();
+        // The database assigns the Id (on a server shared by several lanes).
+        if (query.next())
+            id = query.value(0).toLongLong();
     }
     if (id <= 0)
         return DbResult<qint64>::Failure(QStringLiteral("The test cannot be stored: the table gave it no Id."));
