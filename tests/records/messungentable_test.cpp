@@ -6,9 +6,10 @@
 namespace zevo {
 namespace {
 
-using MessungenTest = RecordsTest;
+using MessungenTest = BothDatabasesTest;
+ZEVO_ON_BOTH_DATABASES(MessungenTest);
 
-TEST_F(MessungenTest, StoredTestsGetIncreasingIdsAndReadBackByteForByte)
+TEST_P(MessungenTest, StoredTestsGetIncreasingIdsAndReadBackByteForByte)
 {
     MessungRow full = Test("AB-C 123", QDate(2026, 12, 31));
     full.Uhrzeit = QTime(23, 59, 58);
@@ -37,7 +38,7 @@ TEST_F(MessungenTest, StoredTestsGetIncreasingIdsAndReadBackByteForByte)
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Messungen").toInt(), 2);
 }
 
-TEST_F(MessungenTest, LastUntouchedIdPassesOverArchivedTestsWithHigherIds)
+TEST_P(MessungenTest, LastUntouchedIdPassesOverArchivedTestsWithHigherIds)
 {
     EXPECT_EQ(LastUntouchedId(db).value(), 0);
     const qint64 older = InsertTest(db, Test("A-1")).value();
@@ -52,7 +53,7 @@ TEST_F(MessungenTest, LastUntouchedIdPassesOverArchivedTestsWithHigherIds)
     EXPECT_EQ(LastUntouchedId(db).value(), older);
 }
 
-TEST_F(MessungenTest, UpdateChangesOnlyTheEditableFieldsCutToTheirSizes)
+TEST_P(MessungenTest, UpdateChangesOnlyTheEditableFieldsCutToTheirSizes)
 {
     MessungRow row = Test("AB-C 123");
     row.Km = 1000;
@@ -70,7 +71,7 @@ TEST_F(MessungenTest, UpdateChangesOnlyTheEditableFieldsCutToTheirSizes)
     EXPECT_FALSE(UpdateTest(db, edited).value());
 }
 
-TEST_F(MessungenTest, StaleDeletionKeepsTheCutoffDayAndArchivedTests)
+TEST_P(MessungenTest, StaleDeletionKeepsTheCutoffDayAndArchivedTests)
 {
     const QDate cutoff(2026, 1, 2);
     const struct {
