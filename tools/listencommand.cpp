@@ -1,4 +1,4 @@
-// zevo-tool listen [PORT] --db FILE [--capture RAW]: receives from a real port,
+// zevo-tool listen [PORT] --db FILE|CONF [--capture RAW]: receives from a real port,
 // polling every 100 ms like the program's receive timer, and stores every test
 // until SIGINT or SIGTERM. Without PORT it opens the port named in the
 // settings file of the working directory. With --capture every received byte
@@ -65,6 +65,8 @@ QString ConfiguredPort(QString* error)
 
 }  // namespace
 
+constexpr int RetryTicks = 50; // 5 s of 100 ms ticks
+
 int RunListen(const QStringList& args)
 {
     QString error;
@@ -72,7 +74,7 @@ int RunListen(const QStringList& args)
     if (!parsed)
         return Fail(error);
     if (parsed->positional.size() > 1 || !parsed->options.contains(QStringLiteral("--db")))
-        return Fail(QStringLiteral("usage: zevo-tool listen [PORT] --db FILE [--capture RAW]"));
+        return Fail(QStringLiteral("usage: zevo-tool listen [PORT] --db FILE|CONF [--capture RAW]"));
 
     const QString portName = parsed->positional.isEmpty() ? ConfiguredPort(&error) : parsed->positional.first();
     if (portName.isEmpty())
@@ -88,7 +90,7 @@ int RunListen(const QStringList& args)
     if (!port.Open(portName))
         return Fail(QStringLiteral("the port %1 will not open: %2").arg(portName, port.LastError()));
     RecordingSource source(port, capture.isOpen() ? &capture : nullptr);
-    StoringReception reception(source, parsed->options.value(QStringLiteral("--db")));
+    StoringReception reception(source, parsed->options.value(QStringLiteral("--db")), true);
     if (!reception.error().isEmpty())
         return Fail(reception.error());
     PortRecovery recovery(port, reception.Reception());
@@ -100,12 +102,17 @@ int RunListen(const QStringList& args)
 
     int status = 0;
     QTimer timer;
+    int ticks = 0;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         if (stopRequested) {
             QCoreApplication::quit();
             return;
         }
         reception.Tick();
+        // Tests the database refused (a server that went away) are tried
+        // again now and then, not only when the next test arrives.
+        if (++ticks % RetryTicks == 0 && reception.pendingTests() > 0)
+            reception.RetryPending();
         switch (recovery.AfterTick()) {
         case PortRecovery::Change::Lost:
             QTextStream(stderr) << "zevo-tool: port lost (" << port.LastError() << "); trying to open " << portName

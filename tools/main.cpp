@@ -24,8 +24,8 @@ struct Command {
 
 const Command Commands[] = {
     {"frames", zevo::tool::RunFrames, "frames PRINTDATA [CURVEDATA]        write a test stand's byte stream for a test"},
-    {"replay", zevo::tool::RunReplay, "replay CAPTURE --db FILE            store the tests of a raw capture"},
-    {"listen", zevo::tool::RunListen, "listen [PORT] --db FILE [--capture RAW]  receive and store tests until stopped"},
+    {"replay", zevo::tool::RunReplay, "replay CAPTURE --db FILE|CONF       store the tests of a raw capture (an SQLite file or a zevodb.conf)"},
+    {"listen", zevo::tool::RunListen, "listen [PORT] --db FILE|CONF [--capture RAW]  receive and store tests until stopped"},
     {"send", zevo::tool::RunSend, "send (PORT | --pty-link NAME) FILE... [--rate BYTES_PER_SECOND] [--pause SECONDS]  play captures into a port"},
     {"decode", zevo::tool::RunDecode, "decode PRINTDATA [--curves CURVEDATA] [--language 1|2|3] [--limit-set eu|pl|rus] [--vehicle-type 1..6] [--registration-group 1|2] [--plates 2|4]  decoded test as JSON"},
     {"render", zevo::tool::RunRender, "render PRINTDATA [decode options] [--params PARAMS_INI] [--db ZEVODB] [--date DD.MM.YYYY] [--time HH:MM:SS] --page numeric|bars [--dpi N] (--pdf OUT | --png OUT)  report page as PDF or PNG", true},

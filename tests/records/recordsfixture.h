@@ -92,6 +92,11 @@ class BothDatabasesTest : public RecordsTest, public ::testing::WithParamInterfa
     Backend Where() const override { return GetParam(); }
 };
 
+inline void PrintTo(Backend backend, std::ostream* out)
+{
+    *out << (backend == Backend::SQLite ? "SQLite" : "Server");
+}
+
 inline std::string BackendName(const ::testing::TestParamInfo<Backend>& info)
 {
     return info.param == Backend::SQLite ? "SQLite" : "Server";

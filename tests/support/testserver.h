@@ -58,7 +58,8 @@ inline DbResult<DatabaseConfig> EmptyServerDatabase(const QString& name)
     QString error = run(*config, {{QStringLiteral("SELECT 1 FROM pg_database WHERE datname = '%1'").arg(name),
                                    QStringLiteral("CREATE DATABASE %1").arg(name)}});
     if (error.isEmpty())
-        error = run(empty, {{{}, QStringLiteral("DROP TABLE IF EXISTS Messungen, Kfz, Mitarbeiter, ZevoSchema")}});
+        error = run(empty, {{{}, QStringLiteral("SET client_min_messages = warning")},
+                            {{}, QStringLiteral("DROP TABLE IF EXISTS Messungen, Kfz, Mitarbeiter, ZevoSchema")}});
     if (!error.isEmpty())
         return DbResult<DatabaseConfig>::Failure(error);
     return empty;
