@@ -135,8 +135,9 @@ void TfoAssi::WatchServer()
         databaseProblem_.clear();
         storeFailureShown_ = false;
         UpdateReceptionStatus();
-        // Other lanes may have stored tests meanwhile.
-        if (QString error = tests_->Refresh(); !error.isEmpty())
+        // Other lanes may have stored tests meanwhile; a server away since
+        // the start gives the lists their first reading now.
+        if (QString error = tests_->IsOpen() ? tests_->Refresh() : tests_->Open(); !error.isEmpty())
             ReportError(error);
     });
     connect(watch_, &DatabaseWatch::retryDue, reception_, &ReceptionControl::RetryPending);

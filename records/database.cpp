@@ -233,6 +233,12 @@ bool OnServer(const QSqlDatabase& db)
     return db.driverName() == QLatin1String("QPSQL");
 }
 
+QString ModelTableName(const QSqlDatabase& db, const char* table)
+{
+    const QString name = QString::fromLatin1(table);
+    return OnServer(db) ? name.toLower() : name;
+}
+
 DbResult<QSqlDatabase> AddDatabase(const DatabaseConfig& config, const QString& connectionName)
 {
     if (QSqlDatabase::contains(connectionName))

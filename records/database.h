@@ -43,6 +43,11 @@ bool DatabaseAnswers(QSqlDatabase db);
 
 bool OnServer(const QSqlDatabase& db); // a PostgreSQL connection
 
+// A table's name for QSqlTableModel::setTable. The model asks the driver for
+// the table's fields by this exact name, and a server keeps the names of
+// tables created without quotes in lower case.
+QString ModelTableName(const QSqlDatabase& db, const char* table);
+
 // Closes and forgets the connection. Queries and models on it must be gone first.
 void CloseDatabase(const QString& connectionName = DatabaseConnectionName);
 
