@@ -120,7 +120,7 @@ void TfoAssi::ReportDatabaseProblem(const QString& error)
                                                  "a file in the working folder.")
                                 : QStringLiteral("Received tests are kept while the program runs and written to a "
                                                  "file in the working folder when it closes.");
-    QTimer::singleShot(0, this, [this, error, kept] { ReportError(error + QStringLiteral("\n\n") + kept); });
+    QTimer::singleShot(0, this, [this, error, kept] { ShowErrorMessage(this, error + QStringLiteral("\n\n") + kept); });
 }
 
 void TfoAssi::WatchServer()
@@ -136,9 +136,13 @@ void TfoAssi::WatchServer()
         storeFailureShown_ = false;
         UpdateReceptionStatus();
         // Other lanes may have stored tests meanwhile; a server away since
-        // the start gives the lists their first reading now.
-        if (QString error = tests_->IsOpen() ? tests_->Refresh() : tests_->Open(); !error.isEmpty())
+        // the start gives the lists their first reading now, and the page
+        // shows its test as at start.
+        const bool firstReading = !tests_->IsOpen();
+        if (QString error = firstReading ? tests_->Open() : tests_->Refresh(); !error.isEmpty())
             ReportError(error);
+        if (firstReading)
+            PageChanged(ui_->PageControl1->currentIndex());
     });
     connect(watch_, &DatabaseWatch::retryDue, reception_, &ReceptionControl::RetryPending);
 }
@@ -537,6 +541,14 @@ void TfoAssi::PostEdits()
 
 void TfoAssi::ReportError(const QString& text)
 {
+    // With the database server away every list and field fails alike; the
+    // status line says why, and a box for each would stand in the way.
+    if (watch_ && (watch_->Away() || !DatabaseAnswers(db_))) {
+        if (!watch_->Away())
+            watch_->Lost(text);
+        ShowStatus(text);
+        return;
+    }
     ShowErrorMessage(this, text);
 }
 
