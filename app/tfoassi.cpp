@@ -4,7 +4,6 @@
 #include "app/archivetab.h"
 #include "app/bartab.h"
 #include "app/currentteststab.h"
-#include "app/databasewatch.h"
 #include "app/curvetab.h"
 #include "app/employeelines.h"
 #include "app/errormessage.h"
@@ -24,6 +23,7 @@
 #include "graphics/lcdfont.h"
 #include "lang/sprachen.h"
 #include "records/database.h"
+#include "records/databasewatch.h"
 #include "records/messungentable.h"
 #include "report/hprint.h"
 #include "report/printjob.h"
@@ -126,7 +126,7 @@ void TfoAssi::ReportDatabaseProblem(const QString& error)
 void TfoAssi::WatchServer()
 {
     watch_ = new DatabaseWatch(
-        db_, [this] { return reception_->Reception().Assembly().PendingCount() > 0; }, this);
+        db_, [this] { return reception_->Reception().Assembly().PendingCount() > 0; }, WatchSeconds, this);
     connect(watch_, &DatabaseWatch::lost, this, [this](const QString& error) {
         databaseProblem_ = error;
         UpdateReceptionStatus();

@@ -128,6 +128,7 @@ class TfoAssi : public QMainWindow {
     // state and how many received tests wait to be stored.
     void UpdateReceptionStatus();
     // For a database server: it went away and came back.
+    static constexpr int WatchSeconds = 10;
     void WatchServer();
     static void ShowWindow(QWidget* window);
 

@@ -14,10 +14,11 @@ std::function<StoreResult(const MessungRow&)> DatabaseStore(QSqlDatabase db)
     // its commit and the answer).
     auto unsure = std::make_shared<bool>(false);
     return [db, unsure](const MessungRow& row) {
-        if (OnServer(db) && (!db.isOpen() || (*unsure && !DatabaseAnswers(db)))) {
-            if (const QString error = ConnectDatabase(db); !error.isEmpty())
-                return StoreResult{false, 0, error};
-        }
+        // A server that went away is connected again by its DatabaseWatch,
+        // which never blocks; the test waits until then.
+        if (OnServer(db) && (!db.isOpen() || (*unsure && !DatabaseAnswers(db))))
+            return StoreResult{false, 0,
+                               QStringLiteral("The database server cannot be reached; the test waits to be stored.")};
         if (*unsure) {
             const DbResult<qint64> found = FindStoredTest(db, row);
             if (!found.ok())

@@ -1,8 +1,8 @@
 #pragma once
 // Wires reception to the database: every finished test becomes one new row of
-// Messungen, stored in one transaction. A database server that went away is
-// connected again by the next store, and a test whose store failed is looked
-// for before it is stored again, so it is never stored twice.
+// Messungen, stored in one transaction. While a database server is away the
+// test waits (its DatabaseWatch connects it again), and a test whose store
+// failed is looked for before it is stored again, so it is never stored twice.
 
 #include "reception/testassembly.h"
 

@@ -265,10 +265,12 @@ DbResult<QSqlDatabase> AddDatabase(const DatabaseConfig& config, const QString& 
     db.setPort(config.port);
     db.setUserName(config.user);
     db.setPassword(password.value());
-    // A server that is away must not hold the window for long; keepalives
-    // tell a connection whose network went away from a slow statement.
-    db.setConnectOptions(QStringLiteral("connect_timeout=5;keepalives_idle=15;keepalives_interval=5;"
-                                        "keepalives_count=3;application_name=zevo"));
+    // A server that is away must not hold the program for long: the serial
+    // line's buffer lasts about 4 s at 9600 baud. A statement whose network
+    // went away fails after 2 s (tcp_user_timeout), an idle connection is
+    // found dead by keepalives.
+    db.setConnectOptions(QStringLiteral("connect_timeout=3;tcp_user_timeout=2000;keepalives_idle=15;"
+                                        "keepalives_interval=5;keepalives_count=3;application_name=zevo"));
     return db;
 }
 

@@ -11,6 +11,8 @@
 #include "reception/comport.h"
 #include "reception/portrecovery.h"
 #include "tools/commands.h"
+#include "records/database.h"
+#include "records/databasewatch.h"
 #include "tools/storingreception.h"
 #include "tools/toolsupport.h"
 
@@ -65,7 +67,7 @@ QString ConfiguredPort(QString* error)
 
 }  // namespace
 
-constexpr int RetryTicks = 50; // 5 s of 100 ms ticks
+constexpr int ServerCheckSeconds = 5;
 
 int RunListen(const QStringList& args)
 {
@@ -100,19 +102,25 @@ int RunListen(const QStringList& args)
     QTextStream(stderr) << "zevo-tool: listening on " << portName << " (" << port.Device()
                         << "); stop with Ctrl-C" << Qt::endl;
 
+    // A database server that goes away is connected again in the
+    // background; the tests that wait are stored once it answers.
+    std::unique_ptr<DatabaseWatch> watch;
+    if (OnServer(reception.Database())) {
+        watch = std::make_unique<DatabaseWatch>(
+            reception.Database(), [&] { return reception.pendingTests() > 0; }, ServerCheckSeconds);
+        QObject::connect(watch.get(), &DatabaseWatch::retryDue, [&] { reception.RetryPending(); });
+        QObject::connect(watch.get(), &DatabaseWatch::back,
+                         [] { QTextStream(stderr) << "zevo-tool: the database server answers again" << Qt::endl; });
+    }
+
     int status = 0;
     QTimer timer;
-    int ticks = 0;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         if (stopRequested) {
             QCoreApplication::quit();
             return;
         }
         reception.Tick();
-        // Tests the database refused (a server that went away) are tried
-        // again now and then, not only when the next test arrives.
-        if (++ticks % RetryTicks == 0 && reception.pendingTests() > 0)
-            reception.RetryPending();
         switch (recovery.AfterTick()) {
         case PortRecovery::Change::Lost:
             QTextStream(stderr) << "zevo-tool: port lost (" << port.LastError() << "); trying to open " << portName

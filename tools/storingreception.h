@@ -31,6 +31,7 @@ public:
     int unfinishedPrintLines() const { return m_reception->Assembly().PrintLineCount(); }
     qsizetype pendingTests() const { return m_reception->Assembly().PendingCount(); }
     void RetryPending() { m_reception->Assembly().RetryPending(); }
+    QSqlDatabase Database() const { return QSqlDatabase::database(m_connectionName, false); }
 
 private:
     QString m_error;

@@ -1,6 +1,6 @@
 // The main window as a whole: start-up, reception, the language, closing without losing anything.
 
-#include "app/databasewatch.h"
+#include "records/databasewatch.h"
 #include "app/mainwindowtexts.h"
 #include "app/receptioncontrol.h"
 #include "reception/portrecovery.h"
