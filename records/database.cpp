@@ -255,9 +255,12 @@ DbResult<QSqlDatabase> AddDatabase(const DatabaseConfig& config, const QString& 
     db.setUserName(config.user);
     db.setPassword(password.value());
     // A server that is away must not hold the window for long; keepalives
-    // tell a connection whose network went away from a slow statement.
+    // tell a connection whose network went away from a slow statement. The
+    // server's notices ("index ... already exists, skipping" on every
+    // opening) would go to standard error; only warnings and errors do.
     db.setConnectOptions(QStringLiteral("connect_timeout=5;keepalives_idle=15;keepalives_interval=5;"
-                                        "keepalives_count=3;application_name=zevo"));
+                                        "keepalives_count=3;application_name=zevo;"
+                                        "options=-cclient_min_messages=warning"));
     return db;
 }
 
