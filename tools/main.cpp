@@ -28,7 +28,7 @@ const Command Commands[] = {
     {"listen", zevo::tool::RunListen, "listen [PORT] --db FILE|CONF [--capture RAW]  receive and store tests until stopped"},
     {"send", zevo::tool::RunSend, "send (PORT | --pty-link NAME) FILE... [--rate BYTES_PER_SECOND] [--pause SECONDS]  play captures into a port"},
     {"decode", zevo::tool::RunDecode, "decode PRINTDATA [--curves CURVEDATA] [--language 1|2|3] [--limit-set eu|pl|rus] [--vehicle-type 1..6] [--registration-group 1|2] [--plates 2|4]  decoded test as JSON"},
-    {"render", zevo::tool::RunRender, "render PRINTDATA [decode options] [--params PARAMS_INI] [--db ZEVODB] [--date DD.MM.YYYY] [--time HH:MM:SS] --page numeric|bars [--dpi N] (--pdf OUT | --png OUT)  report page as PDF or PNG", true},
+    {"render", zevo::tool::RunRender, "render PRINTDATA [decode options] [--params PARAMS_INI] [--db FILE|CONF] [--date DD.MM.YYYY] [--time HH:MM:SS] --page numeric|bars [--dpi N] (--pdf OUT | --png OUT)  report page as PDF or PNG", true},
     {"copy-db", zevo::tool::RunCopyDb, "copy-db FROM TO [--resume]           copy every test, vehicle and employee line to another database (SQLite file or .conf)"},
 };
 
