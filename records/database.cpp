@@ -149,6 +149,17 @@ QStringList WriteSchemaVersion(const QSqlDatabase& db, int version)
             QStringLiteral("INSERT INTO ZevoSchema (Version) VALUES (%1)").arg(version)};
 }
 
+// Two lanes starting together on an empty server: the second waits here,
+// until the first has committed, for the tables and indexes the first
+// creates (CREATE ... IF NOT EXISTS alone is not safe from such a race). A
+// file is locked by its transaction anyway.
+QString LockSchema(const QSqlDatabase& db, QSqlQuery& query)
+{
+    if (!OnServer(db))
+        return {};
+    return Exec(query, QStringLiteral("SELECT pg_advisory_xact_lock(7300201)"));
+}
+
 QString MigrateSchema(const QSqlDatabase& db)
 {
     Transaction transaction(db);
@@ -156,12 +167,8 @@ QString MigrateSchema(const QSqlDatabase& db)
         return error;
     QSqlQuery query(db);
     int from = 0;
-    if (OnServer(db)) {
-        // Two lanes starting together on an empty server: the second waits
-        // here for the first to create the tables, then finds them.
-        if (QString error = Exec(query, QStringLiteral("SELECT pg_advisory_xact_lock(7300201)")); !error.isEmpty())
-            return error;
-    }
+    if (QString error = LockSchema(db, query); !error.isEmpty())
+        return error;
     if (QString error = ReadSchemaVersion(db, from); !error.isEmpty())
         return error;
     for (const SchemaStep& step : SchemaSteps()) {
@@ -211,10 +218,16 @@ QString PrepareDatabase(const QSqlDatabase& db)
     QStringList statements = SpeedIndexes();
     if (!OnServer(db))
         statements << QString::fromLatin1(FormerSqliteIndexDrop);
+    Transaction transaction(db);
+    if (QString error = transaction.Begin(); !error.isEmpty())
+        return error;
+    if (QString error = LockSchema(db, query); !error.isEmpty())
+        return error;
     for (const QString& statement : statements)
         if (QString error = Exec(query, statement); !error.isEmpty())
             return error;
-    return {};
+    query.finish();
+    return transaction.Commit();
 }
 
 bool SameDatabase(const QSqlDatabase& db, const DatabaseConfig& config)
