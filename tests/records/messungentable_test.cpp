@@ -33,6 +33,16 @@ TEST_P(MessungenTest, StoredTestsGetIncreasingIdsAndReadBackByteForByte)
     EXPECT_EQ(ReadTest(db, second).value(), sparse);
     EXPECT_FALSE(ReadTest(db, second + 1).value().has_value());
 
+    // A store whose answer was lost finds its test again, and only that one.
+    EXPECT_EQ(FindStoredTest(db, full).value(), first);
+    EXPECT_EQ(FindStoredTest(db, sparse).value(), second);
+    MessungRow other = full;
+    other.Grafikdaten[100] = 'x';
+    EXPECT_EQ(FindStoredTest(db, other).value(), 0);
+    other = full;
+    other.Uhrzeit = other.Uhrzeit.addSecs(1);
+    EXPECT_EQ(FindStoredTest(db, other).value(), 0);
+
     sparse.Datum = QDate();
     EXPECT_FALSE(InsertTest(db, sparse).ok()); // the clean-up could never judge its age
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Messungen").toInt(), 2);
