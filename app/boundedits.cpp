@@ -18,12 +18,21 @@ BoundEdits::BoundEdits(QSqlTableModel* model, QObject* parent)
 
 void BoundEdits::Bind(QLineEdit* edit, const QString& field, FieldDelegate::Kind kind, int maxLength)
 {
-    const int column = model_->fieldIndex(field);
-    delegate_->SetColumn(column, kind, maxLength);
     edit->setMaxLength(maxLength);
-    mapper_->addMapping(edit, column);
-    edits_ << edit;
+    bindings_.append({edit, field, kind, false});
     Rebind();
+}
+
+void BoundEdits::MapFields()
+{
+    for (Binding& binding : bindings_) {
+        const int column = binding.mapped ? -1 : model_->fieldIndex(binding.field);
+        if (column < 0)
+            continue;
+        delegate_->SetColumn(column, binding.kind, binding.edit->maxLength());
+        mapper_->addMapping(binding.edit, column);
+        binding.mapped = true;
+    }
 }
 
 void BoundEdits::Submit()
@@ -34,15 +43,16 @@ void BoundEdits::Submit()
 
 void BoundEdits::Rebind()
 {
+    MapFields();
     const bool hasRow = model_->rowCount() > 0;
     if (hasRow) {
         mapper_->toFirst();
     } else {
-        for (QLineEdit* edit : edits_)
-            edit->clear();
+        for (const Binding& binding : bindings_)
+            binding.edit->clear();
     }
-    for (QLineEdit* edit : edits_)
-        edit->setEnabled(hasRow);
+    for (const Binding& binding : bindings_)
+        binding.edit->setEnabled(hasRow);
 }
 
 } // namespace zevo

@@ -25,12 +25,22 @@ class BoundEdits : public QObject {
     void Submit(); // every edit's text into the model's row
 
   private:
+    struct Binding {
+        QLineEdit* edit;
+        QString field;
+        FieldDelegate::Kind kind;
+        bool mapped; // its column is known and mapped
+    };
+
+    // Maps the edits whose field the model now knows: a database server that
+    // was away at start gives the model its fields only once it answers.
+    void MapFields();
     void Rebind();
 
     QSqlTableModel* model_;
     QDataWidgetMapper* mapper_;
     FieldDelegate* delegate_;
-    QList<QLineEdit*> edits_;
+    QList<Binding> bindings_;
 };
 
 } // namespace zevo

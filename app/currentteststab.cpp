@@ -24,7 +24,7 @@ constexpr std::array<int, 7> GridWidths = {110, 70, 65, 100, 80, 70, 70};
 } // namespace
 
 CurrentTestsTab::CurrentTestsTab(MessungenCursor& tests, KfzCursor& vehicles, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::CurrentTestsTab>()), tests_(tests),
+    : QWidget(parent), ui_(std::make_unique<Ui::CurrentTestsTab>()), tests_(tests), vehicles_(vehicles),
       gridDelegate_(new FieldDelegate(this)), testEdits_(new BoundEdits(tests.Current(), this)),
       vehicleEdits_(new BoundEdits(vehicles.Model(), this))
 {
@@ -151,9 +151,16 @@ void CurrentTestsTab::SelectCurrentRow()
     emit testSelected(current.isValid() ? tests_.Untouched()->IdAt(current.row()) : 0);
 }
 
-void CurrentTestsTab::SpeedButton2Click()
+void CurrentTestsTab::PostEditsAndVehicle()
 {
     PostEdits();
+    if (QString error = vehicles_.Post(); !error.isEmpty())
+        emit errorOccurred(error);
+}
+
+void CurrentTestsTab::SpeedButton2Click()
+{
+    PostEditsAndVehicle();
     const DbResult<bool> archived = tests_.ArchiveCurrent();
     if (!archived.ok())
         emit errorOccurred(archived.error());
@@ -161,7 +168,7 @@ void CurrentTestsTab::SpeedButton2Click()
 
 void CurrentTestsTab::SpeedButton5Click()
 {
-    PostEdits();
+    PostEditsAndVehicle();
     const DbResult<bool> deleted = tests_.DeleteCurrent();
     if (!deleted.ok())
         emit errorOccurred(deleted.error());

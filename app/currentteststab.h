@@ -47,9 +47,13 @@ class CurrentTestsTab : public QWidget {
     void FollowCursor(qint64 id);
     void GridRowChanged(const QModelIndex& current);
     void SelectCurrentRow();
+    // The edits into the table before the test leaves the list: its
+    // vehicle's owner typed a moment ago is stored, not lost with the row.
+    void PostEditsAndVehicle();
 
     std::unique_ptr<Ui::CurrentTestsTab> ui_;
     MessungenCursor& tests_;
+    KfzCursor& vehicles_;
     FieldDelegate* gridDelegate_;
     BoundEdits* testEdits_;    // order number of the cursor's test
     BoundEdits* vehicleEdits_; // vehicle and owner of the test on display

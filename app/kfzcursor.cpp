@@ -1,17 +1,19 @@
 #include "app/kfzcursor.h"
 
+#include "records/database.h"
 #include "records/fieldtext.h"
 
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
+#include <QSqlRecord>
 #include <QSqlTableModel>
 
 namespace zevo {
 
 namespace {
 
-const QString KfzTable = QStringLiteral("Kfz");
+constexpr const char* KfzTable = "Kfz";
 const QString NoRow = QStringLiteral("0 = 1");
 
 } // namespace
@@ -22,6 +24,13 @@ KfzCursor::KfzCursor(const QSqlDatabase& db, QObject* parent)
     model_->setEditStrategy(QSqlTableModel::OnManualSubmit);
     // The table is set at once so that the forms can bind their edits to its fields.
     Clear();
+}
+
+void KfzCursor::BindTable()
+{
+    // Until a database server that was away at start answers, the table has no fields to bind.
+    if (model_->record().isEmpty())
+        model_->setTable(ModelTableName(db_, KfzTable));
 }
 
 QString KfzCursor::Post()
@@ -41,8 +50,7 @@ QString KfzCursor::MoveTo(const QString& kennzeichen)
     // Every move posts the pending edit of the vehicle it leaves.
     if (QString error = Post(); !error.isEmpty())
         return error;
-    if (model_->tableName().isEmpty())
-        model_->setTable(KfzTable);
+    BindTable();
     // A table model filters by SQL text; the driver quotes the registration
     // as a literal, so a quote inside it stays part of the value.
     QSqlField field(QStringLiteral("Kennzeichen"), QMetaType(QMetaType::QString));
@@ -58,8 +66,7 @@ QString KfzCursor::Clear()
 {
     const QString error = Post();
     kennzeichen_.clear();
-    if (model_->tableName().isEmpty())
-        model_->setTable(KfzTable);
+    BindTable();
     model_->setFilter(NoRow);
     model_->select();
     return error;

@@ -31,6 +31,7 @@ class KfzCursor : public QObject {
     const QString& Kennzeichen() const { return kennzeichen_; } // empty when on no vehicle
 
   private:
+    void BindTable(); // the table model on Kfz, once the database has it
     QSqlDatabase db_;
     QSqlTableModel* model_;
     QString kennzeichen_;

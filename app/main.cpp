@@ -29,14 +29,21 @@ int main(int argc, char* argv[])
     ProgramState state;
     state.programFolder = QCoreApplication::applicationDirPath();
 
-    // The database lies in the working folder beside the settings file. If it
-    // cannot be opened the windows still come up and say so.
+    // The database lies in the working folder beside the settings file, or
+    // on the server "zevodb.conf" there names. If it cannot be opened the
+    // windows still come up and say so; a server is tried again until it answers.
     int status = 0;
     {
         // Every handle on the connection lives in this block, so that closing
         // it afterwards finds none still in use.
-        const DbResult<QSqlDatabase> database = OpenDatabase();
-        const QSqlDatabase db = database.ok() ? database.value() : QSqlDatabase();
+        const DbResult<DatabaseConfig> config = ReadDatabaseConfig();
+        const DbResult<QSqlDatabase> database =
+            config.ok() ? OpenDatabase(config.value()) : DbResult<QSqlDatabase>::Failure(config.error());
+        QSqlDatabase db = database.ok() ? database.value() : QSqlDatabase();
+        if (!database.ok() && config.ok() && config.value().OnServer()) {
+            if (const DbResult<QSqlDatabase> waiting = AddDatabase(config.value()); waiting.ok())
+                db = waiting.value();
+        }
         TfoAssi foAssi(state, db);
         if (!database.ok())
             foAssi.ReportDatabaseProblem(database.error());

@@ -1,7 +1,9 @@
 #include "app/messungencursor.h"
 
+#include "records/database.h"
 #include "app/messungenmodel.h"
 #include "lang/numbertext.h"
+#include "records/database.h"
 #include "records/fieldtext.h"
 #include "records/kfztable.h"
 #include "records/messungentable.h"
@@ -61,7 +63,7 @@ QString MessungenCursor::Post()
 
 QString MessungenCursor::Open()
 {
-    current_->setTable(QString::fromLatin1(MessungenTable));
+    current_->setTable(ModelTableName(db_, MessungenTable));
     current_->setFilter(NoRow);
     if (QString error = untouched_->SelectUntouched(); !error.isEmpty())
         return error;

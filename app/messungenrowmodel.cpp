@@ -1,12 +1,13 @@
 #include "app/messungenrowmodel.h"
 
+#include "records/database.h"
 #include "records/messungentable.h"
 
 namespace zevo {
 
 MessungenRowModel::MessungenRowModel(const QSqlDatabase& db, QObject* parent) : QSqlTableModel(parent, db)
 {
-    setTable(QString::fromLatin1(MessungenTable));
+    setTable(ModelTableName(db, MessungenTable));
     setEditStrategy(OnManualSubmit);
 }
 

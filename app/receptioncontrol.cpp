@@ -2,6 +2,7 @@
 
 #include "app/programstate.h"
 #include "reception/databasestore.h"
+#include "records/database.h"
 #include "reception/teststandframes.h"
 
 #include <QDir>
@@ -11,7 +12,8 @@
 namespace zevo {
 
 ReceptionControl::ReceptionControl(ProgramState& state, const QSqlDatabase& db, QObject* parent)
-    : QObject(parent), timer1_(new QTimer(this))
+    : QObject(parent), timer1_(new QTimer(this)),
+      databaseArgument_(QString::fromLatin1(OnServer(db) ? DatabaseConfigFile : DefaultDatabaseFile))
 {
     ReceptionHooks hooks;
     hooks.store = DatabaseStore(db);
@@ -98,9 +100,14 @@ QString ReceptionControl::KeepUnstoredTests(const QString& folder)
             .arg(assembly.PendingCount())
             .arg(path, file.errorString());
     return QStringLiteral("%1 received test(s) could not be stored in the database. They are kept in \"%2\"; "
-                          "store them later with: zevo-tool replay \"%2\" --db zevodb.sqlite")
+                          "store them later with: zevo-tool replay \"%2\" --db %3")
         .arg(assembly.PendingCount())
-        .arg(path);
+        .arg(path, databaseArgument_);
+}
+
+void ReceptionControl::RetryPending()
+{
+    reception_->Assembly().RetryPending();
 }
 
 void ReceptionControl::SetReceivingStatus()

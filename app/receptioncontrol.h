@@ -39,10 +39,13 @@ class ReceptionControl : public QObject {
     void Timer1Timer(); // one tick: take what the port has, handle whole frames, recover a lost port
 
     const TestReception& Reception() const { return *reception_; }
+    // Stores the tests that wait after a failed store (the database is back).
+    void RetryPending();
 
     // Tries once more to store the tests that could not be stored. Those still
     // unstored are written into `folder` as a capture of the test stand's
-    // bytes, which "zevo-tool replay FILE --db zevodb.sqlite" stores later.
+    // bytes, which "zevo-tool replay FILE --db zevodb.sqlite" (or
+    // zevodb.conf for a server) stores later.
     // Returns a message for the user; empty when no test is left unstored.
     QString KeepUnstoredTests(const QString& folder);
 
@@ -62,6 +65,7 @@ class ReceptionControl : public QObject {
     std::unique_ptr<PortRecovery> recovery_;
     QTimer* timer1_;
     QString portStatus_;
+    QString databaseArgument_; // how zevo-tool names this database
 };
 
 } // namespace zevo

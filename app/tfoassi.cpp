@@ -22,6 +22,8 @@
 #include "decode/limitsets.h"
 #include "graphics/lcdfont.h"
 #include "lang/sprachen.h"
+#include "records/database.h"
+#include "records/databasewatch.h"
 #include "records/messungentable.h"
 #include "report/hprint.h"
 #include "report/printjob.h"
@@ -100,6 +102,8 @@ TfoAssi::TfoAssi(ProgramState& state, const QSqlDatabase& db, QWidget* parent)
     timer2_->setInterval(60000);
     ConnectHandlers();
     timer2_->start();
+    if (OnServer(db_))
+        WatchServer();
 
     if (!db_.isOpen())
         databaseProblem_ = QStringLiteral("The database cannot be opened.");
@@ -111,17 +115,45 @@ void TfoAssi::ReportDatabaseProblem(const QString& error)
     databaseProblem_ = error;
     UpdateReceptionStatus();
     // Told once the window is on the screen, over it.
-    QTimer::singleShot(0, this, [this, error] {
-        ReportError(error + QStringLiteral("\n\nReceived tests are kept while the program runs and written to a "
-                                           "file in the working folder when it closes."));
+    const QString kept = watch_ ? QStringLiteral("Received tests are kept and stored as soon as the server answers "
+                                                 "again; tests still waiting when the program closes are written to "
+                                                 "a file in the working folder.")
+                                : QStringLiteral("Received tests are kept while the program runs and written to a "
+                                                 "file in the working folder when it closes.");
+    QTimer::singleShot(0, this, [this, error, kept] { ShowErrorMessage(this, error + QStringLiteral("\n\n") + kept); });
+}
+
+void TfoAssi::WatchServer()
+{
+    watch_ = new DatabaseWatch(
+        db_, [this] { return reception_->Reception().Assembly().PendingCount() > 0; }, WatchSeconds, this);
+    connect(watch_, &DatabaseWatch::lost, this, [this](const QString& error) {
+        databaseProblem_ = error;
+        UpdateReceptionStatus();
     });
+    connect(watch_, &DatabaseWatch::back, this, [this] {
+        databaseProblem_.clear();
+        storeFailureShown_ = false;
+        UpdateReceptionStatus();
+        // Other lanes may have stored tests meanwhile; a server away since
+        // the start gives the lists their first reading now, and the page
+        // shows its test as at start.
+        const bool firstReading = !tests_->IsOpen();
+        if (QString error = firstReading ? tests_->Open() : tests_->Refresh(); !error.isEmpty())
+            ReportError(error);
+        if (firstReading)
+            PageChanged(ui_->PageControl1->currentIndex());
+    });
+    connect(watch_, &DatabaseWatch::retryDue, reception_, &ReceptionControl::RetryPending);
 }
 
 void TfoAssi::UpdateReceptionStatus()
 {
     QStringList parts;
     if (!databaseProblem_.isEmpty())
-        parts << QStringLiteral("No database: received tests are kept until the program closes.");
+        parts << (watch_ ? QStringLiteral("The database server cannot be reached: received tests are kept and "
+                                          "stored when it answers again.")
+                         : QStringLiteral("No database: received tests are kept until the program closes."));
     parts << reception_->PortStatus();
     if (const qsizetype waiting = reception_->Reception().Assembly().PendingCount(); waiting > 0)
         parts << QStringLiteral("%1 received test(s) wait to be stored.").arg(waiting);
@@ -195,6 +227,12 @@ void TfoAssi::ConnectHandlers()
     connect(reception_, &ReceptionControl::testStored, this, &TfoAssi::TestStored);
     connect(reception_, &ReceptionControl::storeFailed, this, [this](const QString& error) {
         UpdateReceptionStatus();
+        // A server that went away is told in the status line, which says
+        // when it is back.
+        if (watch_ && !DatabaseAnswers(db_)) {
+            watch_->Lost(error);
+            return;
+        }
         // One box for a run of failures (a full disk refuses every test); the
         // status line counts the tests that wait. Without a database the
         // status line has said so from the start.
@@ -503,6 +541,14 @@ void TfoAssi::PostEdits()
 
 void TfoAssi::ReportError(const QString& text)
 {
+    // With the database server away every list and field fails alike; the
+    // status line says why, and a box for each would stand in the way.
+    if (watch_ && (watch_->Away() || !DatabaseAnswers(db_))) {
+        if (!watch_->Away())
+            watch_->Lost(text);
+        ShowStatus(text);
+        return;
+    }
     ShowErrorMessage(this, text);
 }
 

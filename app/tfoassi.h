@@ -26,6 +26,7 @@ class ArchiveTab;
 class BarTab;
 class CurrentTestsTab;
 class CurveTab;
+class DatabaseWatch;
 class PrintCommands;
 class ReportPreview;
 class TfoHPrint;
@@ -126,6 +127,9 @@ class TfoAssi : public QMainWindow {
     // The permanent part of the status line: the database's and the port's
     // state and how many received tests wait to be stored.
     void UpdateReceptionStatus();
+    // For a database server: it went away and came back.
+    static constexpr int WatchSeconds = 10;
+    void WatchServer();
     static void ShowWindow(QWidget* window);
 
     std::unique_ptr<Ui::TfoAssi> ui_;
@@ -151,6 +155,7 @@ class TfoAssi : public QMainWindow {
     ReportPreview* preview_ = nullptr;
     std::unique_ptr<PrintCommands> printCommands_;
     QString databaseProblem_;          // why there is no database; empty when it is open
+    DatabaseWatch* watch_ = nullptr;   // a database server's comings and goings; none for a file
     bool storeFailureShown_ = false;   // a failed store was told in a box; the next ones only in the status line
     bool shuttingDown_ = false;        // closing for a signal: nothing may keep the window open
     qint64 currentTestId_ = 0; // CurrentTestId: the test shown last from the current-tests grid

@@ -1,10 +1,12 @@
 #include "app/tfomitarbeiter.h"
 
+#include "records/database.h"
 #include "app/employeelinedelegate.h"
 #include "app/employeelines.h"
 #include "app/errormessage.h"
 #include "app/programstate.h"
 #include "lang/sprachen.h"
+#include "records/database.h"
 #include "records/fieldtext.h"
 #include "records/mitarbeitertable.h"
 #include "ui_tfomitarbeiter.h"
@@ -24,12 +26,9 @@ TfoMitarbeiter::TfoMitarbeiter(ProgramState& state, const QSqlDatabase& db, QWid
     ui_->setupUi(this);
 
     // The grid is the editing buffer: nothing reaches the table before "Speichern".
-    taMitarbeiter_->setTable(QStringLiteral("Mitarbeiter"));
     taMitarbeiter_->setEditStrategy(QSqlTableModel::OnManualSubmit);
-    taMitarbeiter_->setSort(taMitarbeiter_->fieldIndex(QStringLiteral("Id")), Qt::AscendingOrder);
     ui_->DBGrid1->setModel(taMitarbeiter_);
-    ui_->DBGrid1->hideColumn(taMitarbeiter_->fieldIndex(QStringLiteral("Id")));
-    ui_->DBGrid1->setItemDelegateForColumn(TextColumn(), new EmployeeLineDelegate(this));
+    ui_->DBGrid1->setItemDelegate(new EmployeeLineDelegate(this)); // the Id column is hidden
     ui_->DBGrid1->installEventFilter(this);
     ui_->DBGrid1->addActions({ui_->acZeileEinfuegen, ui_->acZeileAnhaengen, ui_->acZeileLoeschen});
 
@@ -76,6 +75,11 @@ void TfoMitarbeiter::OpenTable()
     // Without a database the main window has said so; the grid stays empty.
     if (!db_.isOpen())
         return;
+    // Bound on every opening: a server that was away at start had no table to bind.
+    taMitarbeiter_->setTable(ModelTableName(db_, "Mitarbeiter"));
+    taMitarbeiter_->setSort(taMitarbeiter_->fieldIndex(QStringLiteral("Id")), Qt::AscendingOrder);
+    taMitarbeiter_->setHeaderData(TextColumn(), Qt::Horizontal, QStringLiteral("Text"));
+    ui_->DBGrid1->hideColumn(taMitarbeiter_->fieldIndex(QStringLiteral("Id")));
     if (!taMitarbeiter_->select()) {
         ShowErrorMessage(this,
                          ErrorText(QStringLiteral("The employee lines cannot be read"), taMitarbeiter_->lastError()));

@@ -2,10 +2,12 @@
 // size for the report's bitmap folders.
 //
 //   zevo-pictogram-render SOURCE.svg WIDTH HEIGHT TARGET.bmp
+//   zevo-pictogram-render SOURCE.svg WIDTH HEIGHT TARGET.png
 //
 // The drawing keeps its aspect ratio and sits centred on a white picture
-// (a BMP has no transparency and the report page is white). Runs without a
-// display. On any failure: exit code 1 and a single line on stderr.
+// (a BMP has no transparency and the report page is white). A .png target
+// (the desktop menu's icon) keeps a transparent background instead. Runs
+// without a display. On any failure: exit code 1 and a single line on stderr.
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -83,11 +85,13 @@ int main(int argc, char* argv[])
     int width = 0;
     int height = 0;
     if (argc != 5)
-        return fail(QStringLiteral("usage: zevo-pictogram-render SOURCE.svg WIDTH HEIGHT TARGET.bmp"));
+        return fail(QStringLiteral("usage: zevo-pictogram-render SOURCE.svg WIDTH HEIGHT TARGET.bmp|TARGET.png"));
     if (!parseSize(argv[2], width) || !parseSize(argv[3], height))
         return fail(QStringLiteral("invalid pixel size \"%1 x %2\"").arg(argv[2], argv[3]));
     const QString source = QString::fromLocal8Bit(argv[1]);
     const QString target = QString::fromLocal8Bit(argv[4]);
+    const bool png = target.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const char* format = png ? "PNG" : "BMP";
 
     holding = true;
     QSvgRenderer svg;
@@ -97,8 +101,8 @@ int main(int argc, char* argv[])
     if (drawing.width() <= 0 || drawing.height() <= 0)
         return fail(source + QStringLiteral(": the SVG has an empty view box"));
 
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(Qt::white);
+    QImage picture(width, height, png ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    picture.fill(png ? Qt::transparent : Qt::white);
     {
         QPainter painter(&picture);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
@@ -111,9 +115,9 @@ int main(int argc, char* argv[])
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
         return fail(target + QStringLiteral(": cannot write: ") + file.errorString());
-    if (!picture.save(&file, "BMP")) {
+    if (!picture.save(&file, format)) {
         file.cancelWriting();
-        return fail(target + QStringLiteral(": cannot write the BMP data"));
+        return fail(target + QStringLiteral(": cannot write the %1 data").arg(QLatin1String(format)));
     }
     if (!file.commit())
         return fail(target + QStringLiteral(": cannot write: ") + file.errorString());

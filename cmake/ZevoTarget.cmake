@@ -26,11 +26,12 @@ function(zevo_library name)
   zevo_set_options(${name})
 endfunction()
 
-# zevo_test(name [OWN_MAIN] SOURCES ... LINKS ...): one GoogleTest program, its
-# cases registered with CTest. OWN_MAIN: the sources bring main() (widget tests
-# need a QApplication before the first test).
+# zevo_test(name [OWN_MAIN] [SERIAL] SOURCES ... LINKS ...): one GoogleTest
+# program, its cases registered with CTest. OWN_MAIN: the sources bring main()
+# (widget tests need a QApplication before the first test). SERIAL: its cases
+# run while no other test runs (they stop a server the others use).
 function(zevo_test name)
-  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN;SERIAL" "" "SOURCES;LINKS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gmock)
   if(NOT ARG_OWN_MAIN)
@@ -39,9 +40,13 @@ function(zevo_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE ZEVO_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   zevo_set_options(${name})
+  set(serial FALSE)
+  if(ARG_SERIAL)
+    set(serial TRUE)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" RUN_SERIAL ${serial})
 endfunction()
 
 # zevo_bench(name SOURCES ... LINKS ...): one Google Benchmark program.

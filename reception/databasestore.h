@@ -1,6 +1,8 @@
 #pragma once
 // Wires reception to the database: every finished test becomes one new row of
-// Messungen, stored in one transaction.
+// Messungen, stored in one transaction. While a database server is away the
+// test waits (its DatabaseWatch connects it again), and a test whose store
+// failed is looked for before it is stored again, so it is never stored twice.
 
 #include "reception/testassembly.h"
 
@@ -9,7 +11,8 @@
 
 namespace zevo {
 
-// The store hook for ReceptionHooks::store on the open database `db`.
+// The store hook for ReceptionHooks::store on the database `db` (open, or a
+// server connection that is to be opened when it can be).
 std::function<StoreResult(const MessungRow&)> DatabaseStore(QSqlDatabase db);
 
 }  // namespace zevo

@@ -28,14 +28,15 @@ class Condition {
         const QString comparison =
             QString::fromLatin1(after ? (including ? " >= " : " > ") : (including ? " <= " : " < "));
         if (select_.key.size() > 1) {
-            terms_ << select_.key.first().term + (after ? QStringLiteral(" >= ?") : QStringLiteral(" <= ?"));
+            terms_ << select_.key.first().term + (after ? QStringLiteral(" >= ") : QStringLiteral(" <= ")) +
+                          select_.key.first().bound;
             values_ << key.value(0);
         }
         QStringList terms;
         QStringList marks;
         for (const KeyTerm& term : select_.key) {
             terms << term.term;
-            marks << QStringLiteral("?");
+            marks << term.bound;
         }
         terms_ << QLatin1Char('(') + terms.join(", ") + QLatin1Char(')') + comparison + QLatin1Char('(') +
                       marks.join(", ") + QLatin1Char(')');
@@ -75,6 +76,20 @@ bool Run(QSqlQuery& query, const QString& statement, const Condition& condition)
     for (const QVariant& value : condition.Values())
         query.addBindValue(value);
     return query.exec();
+}
+
+// The name of each column of a select list: its alias, or the column without
+// its table. Taken from the list rather than from the database, which on a
+// server gives every unquoted name in lower case.
+QStringList ColumnNames(const QString& columns)
+{
+    QStringList names;
+    for (QString column : columns.split(QLatin1Char(','))) {
+        column = column.trimmed();
+        const qsizetype alias = column.lastIndexOf(QLatin1String(" AS "), -1, Qt::CaseInsensitive);
+        names << (alias >= 0 ? column.mid(alias + 4) : column.mid(column.lastIndexOf(QLatin1Char('.')) + 1)).trimmed();
+    }
+    return names;
 }
 
 QString ReadError(const KeyedSelect& select, const QSqlQuery& query)
@@ -141,13 +156,12 @@ DbResult<KeyedRows> ReadRows(const QSqlDatabase& db, const KeyedSelect& select, 
              rows))
         return DbResult<KeyedRows>::Failure(ReadError(select, query));
     KeyedRows result;
-    const QSqlRecord record = query.record();
-    for (int column = 0; column < record.count(); ++column)
-        result.names << record.fieldName(column);
+    result.names = ColumnNames(select.columns);
+    const int columns = query.record().count();
     while (query.next()) {
         QVariantList row;
-        row.reserve(record.count());
-        for (int column = 0; column < record.count(); ++column)
+        row.reserve(columns);
+        for (int column = 0; column < columns; ++column)
             row << query.value(column);
         result.rows << row;
     }

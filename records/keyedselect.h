@@ -16,8 +16,11 @@
 namespace zevo {
 
 struct KeyTerm {
-    QString term; // an ordering term, e.g. "Messungen.Id" or "Kennzeichen COLLATE NOCASE"
+    QString term; // an ordering term, e.g. "Messungen.Id" or "lower(Kennzeichen)"
     int column;   // the column of the select list that holds its value
+    // A key value as the term compares it: "lower(?)" for "lower(Kennzeichen)",
+    // whose column holds the registration as it is.
+    QString bound = QStringLiteral("?");
 };
 
 struct KeyedSelect {
@@ -47,7 +50,7 @@ struct RowWindow {
 };
 
 struct KeyedRows {
-    QStringList names;        // the columns' names
+    QStringList names;        // the columns' names as the select list gives them
     QList<QVariantList> rows; // in key order
 };
 

@@ -155,12 +155,13 @@ KeyedSelect KfzList()
 {
     // The exact registration breaks ties of case, so the order (and a row
     // number in it) is the same on every run. The index on the registration
-    // regardless of case finds any place in the list.
+    // regardless of case (ASCII letters folded by lower(), on either
+    // database) finds any place in the list.
     return {QStringLiteral("The vehicle list"),
             KfzColumns(),
             QStringLiteral("Kfz"),
             {},
-            {{QStringLiteral("Kennzeichen COLLATE NOCASE"), 0}, {QStringLiteral("Kennzeichen"), 0}},
+            {{QStringLiteral("lower(Kennzeichen)"), 0, QStringLiteral("lower(?)")}, {QStringLiteral("Kennzeichen"), 0}},
             {}};
 }
 
@@ -171,13 +172,13 @@ DbResult<std::optional<KfzPosition>> NearestKfz(const QSqlDatabase& db, const QS
 
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT Kennzeichen FROM Kfz WHERE Kennzeichen >= :typed COLLATE NOCASE"
-                                 " ORDER BY Kennzeichen COLLATE NOCASE, Kennzeichen LIMIT 1"));
+    query.prepare(QStringLiteral("SELECT Kennzeichen FROM Kfz WHERE lower(Kennzeichen) >= lower(:typed)"
+                                 " ORDER BY lower(Kennzeichen), Kennzeichen LIMIT 1"));
     query.bindValue(QStringLiteral(":typed"), typed);
     DbResult<std::optional<QString>> found = FirstRow<QString>(query, what, FirstText);
     if (found.ok() && !found.value()) {
         // Past the last registration the list stays on its last row.
-        query.prepare(QStringLiteral("SELECT Kennzeichen FROM Kfz ORDER BY Kennzeichen COLLATE NOCASE DESC,"
+        query.prepare(QStringLiteral("SELECT Kennzeichen FROM Kfz ORDER BY lower(Kennzeichen) DESC,"
                                      " Kennzeichen DESC LIMIT 1"));
         found = FirstRow<QString>(query, what, FirstText);
     }

@@ -60,7 +60,7 @@ DbResult<qint64> InsertTest(const QSqlDatabase& db, const MessungRow& row)
         query.prepare(QStringLiteral(
             "INSERT INTO Messungen (Kennzeichen, Datum, Uhrzeit, AuftragsNr, Km, HU, Bearbeitet, AU, Druckdaten,"
             " Grafikdaten) VALUES (:kennzeichen, :datum, :uhrzeit, :auftragsnr, :km, :hu, :bearbeitet, :au,"
-            " :druckdaten, :grafikdaten)"));
+            " :druckdaten, :grafikdaten) RETURNING Id"));
         BindEditableFields(query, row);
         query.bindValue(QStringLiteral(":datum"), DateText(row.Datum));
         query.bindValue(QStringLiteral(":uhrzeit"), TimeText(row.Uhrzeit));
@@ -68,13 +68,34 @@ DbResult<qint64> InsertTest(const QSqlDatabase& db, const MessungRow& row)
         query.bindValue(QStringLiteral(":grafikdaten"), Blob(row.Grafikdaten));
         if (!query.exec())
             return DbResult<qint64>::Failure(ErrorText(QStringLiteral("The test cannot be stored"), query.lastError()));
-        id = query.lastInsertId().toLongLong();
+        // The database assigns the Id (on a server shared by several lanes).
+        if (query.next())
+            id = query.value(0).toLongLong();
     }
     if (id <= 0)
         return DbResult<qint64>::Failure(QStringLiteral("The test cannot be stored: the table gave it no Id."));
     if (QString error = transaction.Commit(); !error.isEmpty())
         return DbResult<qint64>::Failure(error);
     return id;
+}
+
+DbResult<qint64> FindStoredTest(const QSqlDatabase& db, const MessungRow& row)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // The registration leads through its index to a handful of rows.
+    query.prepare(QStringLiteral("SELECT Id FROM Messungen WHERE Kennzeichen = :kennzeichen AND Datum = :datum"
+                                 " AND Uhrzeit = :uhrzeit AND Druckdaten = :druckdaten AND Grafikdaten = :grafikdaten"
+                                 " ORDER BY Id LIMIT 1"));
+    query.bindValue(QStringLiteral(":kennzeichen"), CutText(row.Kennzeichen, FieldSize::Kennzeichen));
+    query.bindValue(QStringLiteral(":datum"), DateText(row.Datum));
+    query.bindValue(QStringLiteral(":uhrzeit"), TimeText(row.Uhrzeit));
+    query.bindValue(QStringLiteral(":druckdaten"), Blob(row.Druckdaten));
+    query.bindValue(QStringLiteral(":grafikdaten"), Blob(row.Grafikdaten));
+    if (!query.exec())
+        return DbResult<qint64>::Failure(
+            ErrorText(QStringLiteral("The database cannot be searched for the test"), query.lastError()));
+    return query.next() ? query.value(0).toLongLong() : qint64(0);
 }
 
 DbResult<std::optional<MessungRow>> ReadTest(const QSqlDatabase& db, qint64 id)

@@ -24,6 +24,12 @@ enum class EditableField { Kennzeichen, AuftragsNr, Km, HU, AU };
 // ignored. The row needs a valid date and time. On any error nothing is stored.
 DbResult<qint64> InsertTest(const QSqlDatabase& db, const MessungRow& row);
 
+// The Id of a test stored with this row's date, time, registration, print
+// and curve data; 0 when there is none. Asked before a test whose store
+// failed is stored again: a server may have committed it and gone away
+// before it could say so.
+DbResult<qint64> FindStoredTest(const QSqlDatabase& db, const MessungRow& row);
+
 // The test with that Id, or nothing when there is none.
 DbResult<std::optional<MessungRow>> ReadTest(const QSqlDatabase& db, qint64 id);
 

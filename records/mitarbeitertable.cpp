@@ -1,5 +1,6 @@
 #include "records/mitarbeitertable.h"
 
+#include "records/database.h"
 #include "records/fieldtext.h"
 #include "records/transaction.h"
 
@@ -12,11 +13,13 @@ DbResult<QStringList> ReadEmployeeLines(const QSqlDatabase& db, int maxLines)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    // rowid is the Id of the program's own table (INTEGER PRIMARY KEY), and
-    // the table order of a table Mitarbeiter that has no Id.
+    // In an SQLite file rowid is the Id of the program's own table (INTEGER
+    // PRIMARY KEY), and the table order of a table Mitarbeiter that has no
+    // Id; a server has no rowid, and its table always has the Id.
     // A statement SQLite refuses (no such table or column) fails at prepare;
     // its error says why, where exec would only miss the bound value.
-    if (!query.prepare(QStringLiteral("SELECT Text FROM Mitarbeiter ORDER BY rowid LIMIT :count")))
+    if (!query.prepare(QStringLiteral("SELECT Text FROM Mitarbeiter ORDER BY %1 LIMIT :count")
+                           .arg(OnServer(db) ? QLatin1String("Id") : QLatin1String("rowid"))))
         return DbResult<QStringList>::Failure(
             ErrorText(QStringLiteral("The employee lines cannot be read"), query.lastError()));
     query.bindValue(QStringLiteral(":count"), qMax(0, maxLines));

@@ -8,7 +8,7 @@
 
 namespace zevo {
 
-// The first maxLines lines in table order (rowid order), each cut to 81
+// The first maxLines lines in table order (rowid order; Id on a server), each cut to 81
 // characters. Reads only the column Text: any table Mitarbeiter with that
 // column will do.
 DbResult<QStringList> ReadEmployeeLines(const QSqlDatabase& db, int maxLines);

@@ -12,5 +12,6 @@ int RunListen(const QStringList& args);
 int RunSend(const QStringList& args);
 int RunDecode(const QStringList& args);
 int RunRender(const QStringList& args);  // needs a QGuiApplication
+int RunCopyDb(const QStringList& args);
 
 }  // namespace zevo::tool

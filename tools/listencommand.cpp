@@ -1,4 +1,4 @@
-// zevo-tool listen [PORT] --db FILE [--capture RAW]: receives from a real port,
+// zevo-tool listen [PORT] --db FILE|CONF [--capture RAW]: receives from a real port,
 // polling every 100 ms like the program's receive timer, and stores every test
 // until SIGINT or SIGTERM. Without PORT it opens the port named in the
 // settings file of the working directory. With --capture every received byte
@@ -11,6 +11,8 @@
 #include "reception/comport.h"
 #include "reception/portrecovery.h"
 #include "tools/commands.h"
+#include "records/database.h"
+#include "records/databasewatch.h"
 #include "tools/storingreception.h"
 #include "tools/toolsupport.h"
 
@@ -65,6 +67,8 @@ QString ConfiguredPort(QString* error)
 
 }  // namespace
 
+constexpr int ServerCheckSeconds = 5;
+
 int RunListen(const QStringList& args)
 {
     QString error;
@@ -72,7 +76,7 @@ int RunListen(const QStringList& args)
     if (!parsed)
         return Fail(error);
     if (parsed->positional.size() > 1 || !parsed->options.contains(QStringLiteral("--db")))
-        return Fail(QStringLiteral("usage: zevo-tool listen [PORT] --db FILE [--capture RAW]"));
+        return Fail(QStringLiteral("usage: zevo-tool listen [PORT] --db FILE|CONF [--capture RAW]"));
 
     const QString portName = parsed->positional.isEmpty() ? ConfiguredPort(&error) : parsed->positional.first();
     if (portName.isEmpty())
@@ -88,7 +92,7 @@ int RunListen(const QStringList& args)
     if (!port.Open(portName))
         return Fail(QStringLiteral("the port %1 will not open: %2").arg(portName, port.LastError()));
     RecordingSource source(port, capture.isOpen() ? &capture : nullptr);
-    StoringReception reception(source, parsed->options.value(QStringLiteral("--db")));
+    StoringReception reception(source, parsed->options.value(QStringLiteral("--db")), true);
     if (!reception.error().isEmpty())
         return Fail(reception.error());
     PortRecovery recovery(port, reception.Reception());
@@ -97,6 +101,17 @@ int RunListen(const QStringList& args)
     std::signal(SIGTERM, RequestStop);
     QTextStream(stderr) << "zevo-tool: listening on " << portName << " (" << port.Device()
                         << "); stop with Ctrl-C" << Qt::endl;
+
+    // A database server that goes away is connected again in the
+    // background; the tests that wait are stored once it answers.
+    std::unique_ptr<DatabaseWatch> watch;
+    if (OnServer(reception.Database())) {
+        watch = std::make_unique<DatabaseWatch>(
+            reception.Database(), [&] { return reception.pendingTests() > 0; }, ServerCheckSeconds);
+        QObject::connect(watch.get(), &DatabaseWatch::retryDue, [&] { reception.RetryPending(); });
+        QObject::connect(watch.get(), &DatabaseWatch::back,
+                         [] { QTextStream(stderr) << "zevo-tool: the database server answers again" << Qt::endl; });
+    }
 
     int status = 0;
     QTimer timer;

@@ -1,8 +1,8 @@
 // zevo-tool: the command-line companion of the ZEVO Assistant. It turns test
 // texts into the byte stream a test stand sends, replays recorded captures
 // through the program's own reception, listens on a real port, plays a
-// capture into a port like a test stand would, decodes stored tests and draws
-// their report pages.
+// capture into a port like a test stand would, decodes stored tests, draws
+// their report pages and moves an archive to another database.
 
 #include "tools/commands.h"
 
@@ -24,11 +24,12 @@ struct Command {
 
 const Command Commands[] = {
     {"frames", zevo::tool::RunFrames, "frames PRINTDATA [CURVEDATA]        write a test stand's byte stream for a test"},
-    {"replay", zevo::tool::RunReplay, "replay CAPTURE --db FILE            store the tests of a raw capture"},
-    {"listen", zevo::tool::RunListen, "listen [PORT] --db FILE [--capture RAW]  receive and store tests until stopped"},
+    {"replay", zevo::tool::RunReplay, "replay CAPTURE --db FILE|CONF       store the tests of a raw capture (an SQLite file or a zevodb.conf)"},
+    {"listen", zevo::tool::RunListen, "listen [PORT] --db FILE|CONF [--capture RAW]  receive and store tests until stopped"},
     {"send", zevo::tool::RunSend, "send (PORT | --pty-link NAME) FILE... [--rate BYTES_PER_SECOND] [--pause SECONDS]  play captures into a port"},
     {"decode", zevo::tool::RunDecode, "decode PRINTDATA [--curves CURVEDATA] [--language 1|2|3] [--limit-set eu|pl|rus] [--vehicle-type 1..6] [--registration-group 1|2] [--plates 2|4]  decoded test as JSON"},
-    {"render", zevo::tool::RunRender, "render PRINTDATA [decode options] [--params PARAMS_INI] [--db ZEVODB] [--date DD.MM.YYYY] [--time HH:MM:SS] --page numeric|bars [--dpi N] (--pdf OUT | --png OUT)  report page as PDF or PNG", true},
+    {"render", zevo::tool::RunRender, "render PRINTDATA [decode options] [--params PARAMS_INI] [--db FILE|CONF] [--date DD.MM.YYYY] [--time HH:MM:SS] --page numeric|bars [--dpi N] (--pdf OUT | --png OUT)  report page as PDF or PNG", true},
+    {"copy-db", zevo::tool::RunCopyDb, "copy-db FROM TO [--resume]           copy every test, vehicle and employee line to another database (SQLite file or .conf)"},
 };
 
 // The usage of every command: on standard output and exit 0 when asked for,

@@ -11,6 +11,7 @@
 #include "graphics/curvedata.h"
 #include "graphics/lcdfont.h"
 #include "reception/testassembly.h"
+#include "records/database.h"
 #include "records/mitarbeitertable.h"
 #include "report/headerlines.h"
 #include "report/hprint.h"
@@ -33,7 +34,7 @@
 namespace zevo::tool {
 namespace {
 
-const char* const RenderOptionsUsage = "[--params PARAMS_INI] [--db ZEVODB] [--date DD.MM.YYYY] [--time HH:MM:SS] "
+const char* const RenderOptionsUsage = "[--params PARAMS_INI] [--db FILE|CONF] [--date DD.MM.YYYY] [--time HH:MM:SS] "
                                        "--page numeric|bars|curves-1..4 [--dpi N] (--pdf OUT | --png OUT)";
 
 // The pages render draws; another page is one more line.
@@ -92,18 +93,25 @@ QString LoadCompanyFile(const QString& path, ReportRecord& report)
     return {};
 }
 
-// The employee lines of a database file, opened read-only: the file is never
-// changed, and a missing file is not created.
+// The employee lines of a database file, opened read-only (the file is never
+// changed, and a missing file is not created), or of the server a zevodb.conf
+// names (read as they are, no tables created).
 QString LoadEmployeeFile(const QString& path, std::array<QString, EmployeeLineCount>& lines)
 {
-    if (!QFileInfo(path).isFile())
+    const DbResult<DatabaseConfig> config = DatabaseConfigFromArgument(path);
+    if (!config.ok())
+        return config.error();
+    if (!config.value().OnServer() && !QFileInfo(path).isFile())
         return QStringLiteral("cannot read \"%1\": no such file").arg(path);
     const QString connection = QStringLiteral("zevo-tool-render");
     QString error;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        DbResult<QSqlDatabase> added = AddDatabase(config.value(), connection);
+        if (!added.ok())
+            return added.error();
+        QSqlDatabase db = added.value();
+        if (!config.value().OnServer())
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open()) {
             error = QStringLiteral("cannot open \"%1\": %2").arg(path, db.lastError().text());
         } else {

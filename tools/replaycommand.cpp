@@ -1,4 +1,4 @@
-// zevo-tool replay CAPTURE --db FILE: feeds a raw capture through exactly the
+// zevo-tool replay CAPTURE --db FILE|CONF: feeds a raw capture through exactly the
 // program's reception, 96 bytes a tick as a 100 ms tick finds them at 9600
 // baud (without waiting), and stores the tests it finds into FILE.
 
@@ -16,7 +16,7 @@ int RunReplay(const QStringList& args)
     if (!parsed)
         return Fail(error);
     if (parsed->positional.size() != 1 || !parsed->options.contains(QStringLiteral("--db")))
-        return Fail(QStringLiteral("usage: zevo-tool replay CAPTURE --db FILE"));
+        return Fail(QStringLiteral("usage: zevo-tool replay CAPTURE --db FILE|CONF"));
 
     const auto capture = ReadWholeFile(parsed->positional.first(), &error);
     if (!capture)

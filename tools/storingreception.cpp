@@ -11,10 +11,19 @@
 
 namespace zevo::tool {
 
-StoringReception::StoringReception(ByteSource& source, const QString& databasePath)
+StoringReception::StoringReception(ByteSource& source, const QString& databaseArgument, bool waitForServer)
     : m_connectionName(QString::fromLatin1(DatabaseConnectionName))
 {
-    const DbResult<QSqlDatabase> db = OpenDatabase(databasePath, m_connectionName);
+    const DbResult<DatabaseConfig> config = DatabaseConfigFromArgument(databaseArgument);
+    if (!config.ok()) {
+        m_error = config.error();
+        return;
+    }
+    DbResult<QSqlDatabase> db = OpenDatabase(config.value(), m_connectionName);
+    if (!db.ok() && waitForServer && config.value().OnServer()) {
+        Fail(QStringLiteral("%1; received tests are kept and stored when it answers").arg(db.error()));
+        db = AddDatabase(config.value(), m_connectionName);
+    }
     if (!db.ok()) {
         m_error = db.error();
         return;
@@ -31,13 +40,16 @@ StoringReception::StoringReception(ByteSource& source, const QString& databasePa
     };
     hooks.stored = [this](qint64 id, bool) {
         ++m_storedTests;
+        m_lastFailure.clear();
         QTextStream(stdout) << "stored " << id << ' ' << m_lastKennzeichen << Qt::endl;
         if (m_lastVehicleBlocks > 1)
             Fail(QStringLiteral("stored test %1 (%2): %3").arg(id).arg(m_lastKennzeichen, InterruptedTestProblem(m_lastVehicleBlocks)));
     };
     hooks.storeFailed = [this](const QString& error) {
         ++m_failedStores;
-        Fail(QStringLiteral("a received test could not be stored (kept for a retry): %1").arg(error));
+        if (error != m_lastFailure)
+            Fail(QStringLiteral("a received test could not be stored (kept for a retry): %1").arg(error));
+        m_lastFailure = error;
     };
     m_reception = std::make_unique<TestReception>(source, std::move(hooks));
 }

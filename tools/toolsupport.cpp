@@ -21,13 +21,18 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error)
     return file.readAll();
 }
 
-std::optional<Arguments> ParseArguments(const QStringList& args, const QStringList& known, QString* error)
+std::optional<Arguments> ParseArguments(const QStringList& args, const QStringList& known, QString* error,
+                                        const QStringList& flags)
 {
     Arguments parsed;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (!arg.startsWith(QLatin1String("--"))) {
             parsed.positional << arg;
+            continue;
+        }
+        if (flags.contains(arg)) {
+            parsed.flags << arg;
             continue;
         }
         if (!known.contains(arg)) {

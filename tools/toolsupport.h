@@ -22,10 +22,12 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error);
 struct Arguments {
     QStringList positional;
     QMap<QString, QString> options;  // "--db" -> "file"
+    QStringList flags;               // "--resume"
 };
 
-// Every option takes a value; an option not in `known`, or one without its
-// value, gives nothing and *error.
-std::optional<Arguments> ParseArguments(const QStringList& args, const QStringList& known, QString* error);
+// Every option in `known` takes a value, every one in `flags` stands alone;
+// any other option, or one without its value, gives nothing and *error.
+std::optional<Arguments> ParseArguments(const QStringList& args, const QStringList& known, QString* error,
+                                        const QStringList& flags = {});
 
 }  // namespace zevo::tool

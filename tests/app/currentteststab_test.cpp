@@ -47,9 +47,11 @@ TEST_F(CurrentTestsTabTest, SavingArchivesTheTestAndTheNextRowBecomesCurrent)
     StoreTest("C-3", now.date());
     Start();
     ClickRow(0);
+    QTest::keyClicks(&Part<QLineEdit>(*assi, "dbedName"), "Meier"); // typed, then saved at once
     Part<QAbstractButton>(*assi, "SpeedButton2").click();
 
     EXPECT_EQ(Bearbeitet(a), "j");
+    EXPECT_EQ(Vehicle("A-1")->Name, "Meier");
     EXPECT_EQ(Rows(Grid(), {0}), QStringList({"B-2", "C-3"}));
     EXPECT_EQ(Grid().currentIndex().row(), 0);
     EXPECT_EQ(EditText("dbedAuftrag"), "A-B-2");

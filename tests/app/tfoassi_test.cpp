@@ -1,5 +1,6 @@
 // The main window as a whole: start-up, reception, the language, closing without losing anything.
 
+#include "records/databasewatch.h"
 #include "app/mainwindowtexts.h"
 #include "app/receptioncontrol.h"
 #include "reception/portrecovery.h"
@@ -133,6 +134,7 @@ TEST_F(ReceptionTest, ARefusedTestIsStoredWithTheNextOrKeptInACaptureFileAtClose
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen WHERE Kennzeichen = 'B-ZE 1234'"), 1);
 
     // Refused again and unstored at close: the first close keeps the window open, saying where it went.
+    now = now.addSecs(600); // a test of the same bytes and second would be the one already stored
     SendCarToAFullDisk();
     EXPECT_FALSE(assi->close());
     QStringList shown;
@@ -190,6 +192,38 @@ TEST_F(ReceptionTest, WithoutADatabaseOneBoxAndTheStatusLineTellWhatHappens)
     ASSERT_TRUE(QTest::qWaitFor([&] { return ErrorBox(*assi) != nullptr; }, 5000));
     QTest::qWait(50);
     EXPECT_EQ(assi->findChildren<QMessageBox*>().size(), 1);
+}
+
+// A lane whose database server cannot be reached at start: the window comes
+// up saying so, keeps what arrives, and stores it when the server answers.
+class ServerReceptionTest : public ReceptionTest {
+  protected:
+    Backend Where() const override { return Backend::Server; }
+};
+
+TEST_F(ServerReceptionTest, ATestReceivedWhileTheServerIsAwayIsStoredWhenItAnswers)
+{
+    const int port = db.port();
+    db = QSqlDatabase();
+    CloseDatabase(Connection);
+    config.port = 1; // where no server listens: as if it were away
+    db = AddDatabase(config, Connection).value();
+    StartOnPty(2);
+    assi->ReportDatabaseProblem(QStringLiteral("The database \"zevodb\" cannot be opened: connection refused"));
+    Send("motorcycle.txt", nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return LabelText("laPortStatus").contains("1 received test(s) wait"); }, 5000));
+    EXPECT_TRUE(LabelText("laPortStatus").startsWith("The database server cannot be reached"));
+
+    db.setPort(port); // the server is back
+    assi->findChild<DatabaseWatch*>()->Check();
+    ASSERT_TRUE(WaitForRows(1));
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen"), 1);
+    EXPECT_FALSE(LabelText("laPortStatus").contains("server")) << LabelText("laPortStatus").toStdString();
+    QTest::qWait(50);
+    QStringList boxes;
+    for (const QMessageBox* box : assi->findChildren<QMessageBox*>())
+        boxes << box->text();
+    EXPECT_EQ(boxes.size(), 1) << boxes.join("\n---\n").toStdString(); // the one at start
 }
 
 TEST_F(ReceptionTest, ThePortChosenInTheSettingsWindowIsOpenedAtOnceAndPrintsOnRequestOnly)

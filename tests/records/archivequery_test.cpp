@@ -6,11 +6,13 @@
 namespace zevo {
 namespace {
 
-class ArchiveTest : public RecordsTest {
+class ArchiveTest : public BothDatabasesTest {
   protected:
     void SetUp() override
     {
-        RecordsTest::SetUp();
+        BothDatabasesTest::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_EQ(InsertKfz(db, Kfz("AB-C 123", "Müller", "Hans")), "");
         ASSERT_EQ(InsertKfz(db, Kfz(Quoted, "O'Neil", "Hans")), "");
 
@@ -37,8 +39,9 @@ class ArchiveTest : public RecordsTest {
     qint64 owned = 0;
     qint64 quoted = 0;
 };
+ZEVO_ON_BOTH_DATABASES(ArchiveTest);
 
-TEST_F(ArchiveTest, ListsArchivedTestsWithOwnerAndOmitsThoseWithoutVehicle)
+TEST_P(ArchiveTest, ListsArchivedTestsWithOwnerAndOmitsThoseWithoutVehicle)
 {
     EXPECT_EQ(Rows(ArchiveList()), (QStringList{QString("%1 AB-C 123 Müller Hans").arg(owned),
                                                 QString("%1 %2 O'Neil Hans").arg(quoted).arg(Quoted)}));
@@ -48,7 +51,7 @@ TEST_F(ArchiveTest, ListsArchivedTestsWithOwnerAndOmitsThoseWithoutVehicle)
     EXPECT_EQ(first.names.join(' '), "id Kennzeichen Datum Uhrzeit AuftragsNr km hu au Name Vorname");
 }
 
-TEST_F(ArchiveTest, SearchNarrowsToOneRegistrationAndDeletedTestsLeaveIt)
+TEST_P(ArchiveTest, SearchNarrowsToOneRegistrationAndDeletedTestsLeaveIt)
 {
     EXPECT_EQ(Rows(ArchiveSearch("AB-C 123")), QStringList{QString("%1 AB-C 123 Müller Hans").arg(owned)});
     EXPECT_EQ(Rows(ArchiveSearch(Quoted)), QStringList{QString("%1 %2 O'Neil Hans").arg(quoted).arg(Quoted)});

@@ -4,9 +4,10 @@
 namespace zevo {
 namespace {
 
-using KfzTest = RecordsTest;
+using KfzTest = BothDatabasesTest;
+ZEVO_ON_BOTH_DATABASES(KfzTest);
 
-TEST_F(KfzTest, StoredVehicleReadsBackDuplicateIsRefusedAndUpdateMayRename)
+TEST_P(KfzTest, StoredVehicleReadsBackDuplicateIsRefusedAndUpdateMayRename)
 {
     const KfzRow full{
         "AB-C 123", "VW",     "Golf", "WVWZZZ1KZ6W000001", 123456,  "05.2026",     "03.2026",   "4x Win",
@@ -36,7 +37,7 @@ TEST_F(KfzTest, StoredVehicleReadsBackDuplicateIsRefusedAndUpdateMayRename)
     EXPECT_EQ(FindKfz(db, changed.Kennzeichen).value(), changed);
 }
 
-TEST_F(KfzTest, NearestRegistrationIgnoresCaseAndStopsAtTheLast)
+TEST_P(KfzTest, NearestRegistrationIgnoresCaseAndStopsAtTheLast)
 {
     EXPECT_FALSE(NearestKfz(db, "B").value().has_value());
     for (const char* kennzeichen : {"M-ZZ 9", "B-AB 1", "HH-X 5", "b-aa 2", "AB-C 1"})

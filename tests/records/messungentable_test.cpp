@@ -6,9 +6,10 @@
 namespace zevo {
 namespace {
 
-using MessungenTest = RecordsTest;
+using MessungenTest = BothDatabasesTest;
+ZEVO_ON_BOTH_DATABASES(MessungenTest);
 
-TEST_F(MessungenTest, StoredTestsGetIncreasingIdsAndReadBackByteForByte)
+TEST_P(MessungenTest, StoredTestsGetIncreasingIdsAndReadBackByteForByte)
 {
     MessungRow full = Test("AB-C 123", QDate(2026, 12, 31));
     full.Uhrzeit = QTime(23, 59, 58);
@@ -32,12 +33,22 @@ TEST_F(MessungenTest, StoredTestsGetIncreasingIdsAndReadBackByteForByte)
     EXPECT_EQ(ReadTest(db, second).value(), sparse);
     EXPECT_FALSE(ReadTest(db, second + 1).value().has_value());
 
+    // A store whose answer was lost finds its test again, and only that one.
+    EXPECT_EQ(FindStoredTest(db, full).value(), first);
+    EXPECT_EQ(FindStoredTest(db, sparse).value(), second);
+    MessungRow other = full;
+    other.Grafikdaten[100] = 'x';
+    EXPECT_EQ(FindStoredTest(db, other).value(), 0);
+    other = full;
+    other.Uhrzeit = other.Uhrzeit.addSecs(1);
+    EXPECT_EQ(FindStoredTest(db, other).value(), 0);
+
     sparse.Datum = QDate();
     EXPECT_FALSE(InsertTest(db, sparse).ok()); // the clean-up could never judge its age
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Messungen").toInt(), 2);
 }
 
-TEST_F(MessungenTest, LastUntouchedIdPassesOverArchivedTestsWithHigherIds)
+TEST_P(MessungenTest, LastUntouchedIdPassesOverArchivedTestsWithHigherIds)
 {
     EXPECT_EQ(LastUntouchedId(db).value(), 0);
     const qint64 older = InsertTest(db, Test("A-1")).value();
@@ -52,7 +63,7 @@ TEST_F(MessungenTest, LastUntouchedIdPassesOverArchivedTestsWithHigherIds)
     EXPECT_EQ(LastUntouchedId(db).value(), older);
 }
 
-TEST_F(MessungenTest, UpdateChangesOnlyTheEditableFieldsCutToTheirSizes)
+TEST_P(MessungenTest, UpdateChangesOnlyTheEditableFieldsCutToTheirSizes)
 {
     MessungRow row = Test("AB-C 123");
     row.Km = 1000;
@@ -70,7 +81,7 @@ TEST_F(MessungenTest, UpdateChangesOnlyTheEditableFieldsCutToTheirSizes)
     EXPECT_FALSE(UpdateTest(db, edited).value());
 }
 
-TEST_F(MessungenTest, StaleDeletionKeepsTheCutoffDayAndArchivedTests)
+TEST_P(MessungenTest, StaleDeletionKeepsTheCutoffDayAndArchivedTests)
 {
     const QDate cutoff(2026, 1, 2);
     const struct {

@@ -107,6 +107,7 @@ TEST_F(ZevoToolTest, RefusedInputIsOneLineExitTwoAndWritesNothing)
         {"replay", longLine, "--db", Path("no-such-folder/x.sqlite")},
         {"replay", longLine},
         {"listen", Path("no-such-port"), "--db", Path("x.sqlite")},
+        {"copy-db", Path("missing.sqlite"), Path("x.sqlite")},
         {"send", Path("no-such-port"), longLine},
         {"send", Path("no-such-port"), longLine, "--rate", "0"},
         {"send", "--pty-link", "COM2", longLine},
