@@ -5,6 +5,7 @@
 #include "records/database.h"
 #include "reception/teststandframes.h"
 #include "tests/support/ptypair.h"
+#include "tests/support/testfiles.h"
 #include "tests/support/testserver.h"
 
 #include <QFile>
@@ -17,14 +18,8 @@
 namespace zevo {
 namespace {
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-const QByteArray CarPrintData = ReadFile(QStringLiteral(ZEVO_TEST_DATA "/decode/car.txt"));
-const QByteArray CarCurves = ReadFile(QStringLiteral(ZEVO_TEST_DATA "/decode/car.curves.txt"));
+const QByteArray CarPrintData = testing::FileBytes(testing::DataPath("decode/car.txt"));
+const QByteArray CarCurves = testing::FileBytes(testing::DataPath("decode/car.curves.txt"));
 
 // The car's print data under another registration of the same length.
 QByteArray CarNamed(const QByteArray& registration)
@@ -42,14 +37,13 @@ class ServerLanesTest : public ::testing::Test {
         ASSERT_TRUE(server.ok()) << server.error().toStdString();
         // The description a lane PC would have; the password file is the server's.
         const DatabaseConfig& c = server.value();
-        QFile conf(dir.filePath("zevodb.conf"));
-        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-        conf.write(QStringLiteral("driver = postgresql\nhost = %1\nport = %2\ndatabase = %3\nuser = %4\n"
-                                  "password-file = %5\n")
-                       .arg(c.host)
-                       .arg(c.port)
-                       .arg(c.database, c.user, c.passwordFile)
-                       .toUtf8());
+        testing::WriteFile(dir.filePath("zevodb.conf"),
+                           QStringLiteral("driver = postgresql\nhost = %1\nport = %2\ndatabase = %3\nuser = %4\n"
+                                          "password-file = %5\n")
+                               .arg(c.host)
+                               .arg(c.port)
+                               .arg(c.database, c.user, c.passwordFile)
+                               .toUtf8());
         config = c;
     }
 
@@ -94,10 +88,7 @@ TEST_F(ServerLanesTest, TwoLanesStoringAtOnceKeepEveryTestExactlyOnceWithItsOwnT
             capture += EncodeTestStandStream(CarNamed(QStringLiteral("L%1-Z %2").arg(lane).arg(i, 4, 10, QChar('0')).toLatin1()),
                                              CarCurves)
                            .bytes;
-        const QString path = dir.filePath(QStringLiteral("lane%1.raw").arg(lane));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(capture) == capture.size());
-        file.close();
+        const QString path = testing::WriteFile(dir.filePath(QStringLiteral("lane%1.raw").arg(lane)), capture);
         lanes << StartTool({"replay", path, "--db", dir.filePath("zevodb.conf")});
     }
     for (QProcess* lane : lanes) {
