@@ -68,17 +68,6 @@ std::optional<double> ParseDecimal(QStringView text)
     return ParseDecimal(QByteArrayView(text.toLatin1()));
 }
 
-std::optional<long long> ParseInteger(QByteArrayView text)
-{
-    text = TrimBlanks(text);
-    if (text.contains(','))
-        return std::nullopt;
-    const auto value = ParseDecimal(text);
-    if (!value || std::abs(*value) > 9.0e15)
-        return std::nullopt;
-    return static_cast<long long>(*value);
-}
-
 double RoundHalfEven(double value)
 {
     // The program never leaves the default rounding mode (to nearest, halves

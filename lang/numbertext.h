@@ -14,9 +14,6 @@ namespace zevo {
 std::optional<double> ParseDecimal(QByteArrayView text);
 std::optional<double> ParseDecimal(QStringView text);
 
-// Whole numbers only: blanks around, optional sign, digits.
-std::optional<long long> ParseInteger(QByteArrayView text);
-
 // Nearest whole number, halves to even (2,5 -> 2; 3,5 -> 4).
 double RoundHalfEven(double value);
 // The same as an int: device pixels, percent shares.
