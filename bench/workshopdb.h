@@ -10,7 +10,8 @@
 // in one transaction, and kept in build/bench-data under a name that carries
 // WorkshopDataVersion (raise it whenever the content below changes); later
 // runs open the kept file. Benchmarks that add tests remove them again
-// (RemoveAddedTests); the file is never committed.
+// (RemoveAddedTests); the file is never committed. serverdb.h puts the same
+// workshop on a PostgreSQL server.
 
 #include "records/database.h"
 #include "records/transaction.h"
@@ -66,6 +67,36 @@ inline bool IsArchivedId(qint64 id)
     return id % 2 == 1;
 }
 
+// The fields of test `id` that differ from test to test; the print data and
+// curves are the same sample in every test. The server's workshop is filled
+// by a statement that mirrors these rules and is checked against them.
+struct WorkshopTest {
+    QString registration;
+    QString day;  // YYYY-MM-DD
+    QString time; // HH:MM:SS
+    QString orderNumber;
+    double km;
+    QString bearbeitet;
+};
+
+inline QDate WorkshopFirstDay()
+{
+    return WorkshopNow.date().addYears(-10);
+}
+
+inline WorkshopTest WorkshopTestOf(qint64 id, int tests)
+{
+    const bool archived = IsArchivedId(id);
+    const qint64 days = WorkshopFirstDay().daysTo(WorkshopNow.date());
+    const QDate day = archived ? WorkshopFirstDay().addDays(id * days / tests) : WorkshopNow.date();
+    return {WorkshopRegistration(WorkshopVehicleOf(id, tests)),
+            day.toString(Qt::ISODate),
+            QTime(7, 0).addSecs(int(id % 36000)).toString(QStringLiteral("HH:mm:ss")),
+            QString::number(100000 + id),
+            double(10000 + id),
+            archived ? QStringLiteral("j") : QStringLiteral("n")};
+}
+
 namespace detail {
 
 inline void Exec(QSqlQuery& query)
@@ -74,44 +105,49 @@ inline void Exec(QSqlQuery& query)
         Fail(QStringLiteral("cannot fill the database: %1").arg(query.lastError().text()));
 }
 
-inline void FillWorkshop(const QSqlDatabase& db, int tests)
+inline void InsertVehicles(const QSqlDatabase& db, int tests)
 {
-    const QByteArray printData = Sample("pkw-opel-astra.txt");
-    const QByteArray curveData = Sample("pkw-opel-astra.curves.txt");
-    const int vehicles = WorkshopVehicles(tests);
-    Transaction transaction(db);
-    if (QString error = transaction.Begin(); !error.isEmpty())
-        Fail(error);
     QSqlQuery vehicle(db);
     vehicle.prepare(QStringLiteral("INSERT INTO Kfz (Kennzeichen, Fabrikat, Modell, Name, Vorname, Ort, TueV, AU)"
                                    " VALUES (?, 'Opel', 'Astra', ?, 'Vorname', 'Musterstadt', '05.2027', '05.2027')"));
-    for (int v = 0; v < vehicles; ++v) {
+    for (int v = 0; v < WorkshopVehicles(tests); ++v) {
         vehicle.bindValue(0, WorkshopRegistration(v));
         vehicle.bindValue(1, QStringLiteral("Kunde %1").arg(v));
         Exec(vehicle);
     }
+}
+
+// Stores tests first..last with the sample's print data and curves.
+inline void InsertTests(const QSqlDatabase& db, int tests, qint64 first, qint64 last)
+{
     QSqlQuery test(db);
     test.prepare(QStringLiteral(
         "INSERT INTO Messungen (Id, Kennzeichen, Datum, Uhrzeit, AuftragsNr, Km, HU, Bearbeitet, AU, Druckdaten,"
         " Grafikdaten) VALUES (?, ?, ?, ?, ?, ?, '05.2027', ?, '05.2027', ?, ?)"));
-    const QDate firstDay = WorkshopNow.date().addYears(-10);
-    const qint64 days = firstDay.daysTo(WorkshopNow.date());
-    test.bindValue(7, printData);
-    test.bindValue(8, curveData);
-    for (qint64 id = 1; id <= tests; ++id) {
-        const bool archived = IsArchivedId(id);
-        const QDate day = archived ? firstDay.addDays(id * days / tests) : WorkshopNow.date();
+    test.bindValue(7, Sample("pkw-opel-astra.txt"));
+    test.bindValue(8, Sample("pkw-opel-astra.curves.txt"));
+    for (qint64 id = first; id <= last; ++id) {
+        const WorkshopTest fields = WorkshopTestOf(id, tests);
         test.bindValue(0, id);
-        test.bindValue(1, WorkshopRegistration(WorkshopVehicleOf(id, tests)));
-        test.bindValue(2, day.toString(Qt::ISODate));
-        test.bindValue(3, QTime(7, 0).addSecs(int(id % 36000)).toString(QStringLiteral("HH:mm:ss")));
-        test.bindValue(4, QString::number(100000 + id));
-        test.bindValue(5, double(10000 + id));
-        test.bindValue(6, archived ? QStringLiteral("j") : QStringLiteral("n"));
+        test.bindValue(1, fields.registration);
+        test.bindValue(2, fields.day);
+        test.bindValue(3, fields.time);
+        test.bindValue(4, fields.orderNumber);
+        test.bindValue(5, fields.km);
+        test.bindValue(6, fields.bearbeitet);
         Exec(test);
         if (id % 100000 == 0)
             std::fprintf(stderr, "  %lld tests\n", static_cast<long long>(id));
     }
+}
+
+inline void FillWorkshop(const QSqlDatabase& db, int tests)
+{
+    Transaction transaction(db);
+    if (QString error = transaction.Begin(); !error.isEmpty())
+        Fail(error);
+    InsertVehicles(db, tests);
+    InsertTests(db, tests, 1, tests);
     if (QString error = transaction.Commit(); !error.isEmpty())
         Fail(error);
 }

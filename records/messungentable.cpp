@@ -187,14 +187,28 @@ DbResult<int> DeleteUntouchedTestsBefore(const QSqlDatabase& db, QDate cutoff)
 {
     if (!cutoff.isValid())
         return DbResult<int>::Failure(QStringLiteral("Old tests cannot be deleted: the cut-off date is invalid."));
-    QSqlQuery query(db);
+    const QString what = QStringLiteral("Old untouched tests cannot be deleted");
     // ISO dates compare as text in date order; the index on (Bearbeitet,
-    // Datum) leads straight to the old untouched tests among a million.
-    query.prepare(QStringLiteral("DELETE FROM Messungen WHERE Bearbeitet = 'n' AND Datum < :cutoff"));
+    // Datum) leads straight to the old untouched tests among a million. The
+    // oldest untouched test's day bounds the range from below as well: a
+    // server's planner takes Bearbeitet and Datum for independent and, with
+    // years of archived tests before the cut-off and many untouched ones,
+    // would expect a large part of the table and read all of it; between two
+    // known days it sees how few rows the range holds.
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT MIN(Datum) FROM Messungen WHERE Bearbeitet = 'n'")))
+        return DbResult<int>::Failure(ErrorText(what, query.lastError()));
+    if (!query.next() || query.value(0).isNull())
+        return 0; // no untouched test
+    const QVariant oldest = query.value(0);
+    query.finish();
+    query.prepare(QStringLiteral("DELETE FROM Messungen WHERE Bearbeitet = 'n' AND Datum >= :oldest"
+                                 " AND Datum < :cutoff"));
+    query.bindValue(QStringLiteral(":oldest"), oldest);
     query.bindValue(QStringLiteral(":cutoff"), DateText(cutoff));
     if (!query.exec())
-        return DbResult<int>::Failure(
-            ErrorText(QStringLiteral("Old untouched tests cannot be deleted"), query.lastError()));
+        return DbResult<int>::Failure(ErrorText(what, query.lastError()));
     return query.numRowsAffected();
 }
 

@@ -3,7 +3,9 @@
 // half waiting on the current-tests tab. Goals: start-up to the first shown
 // window under 500 ms; showing a selected test (current or archived) a
 // median under 20 ms; the archive search by registration under 5 ms; the
-// nightly clean-up of stale untouched tests under 1 s.
+// nightly clean-up of stale untouched tests under 1 s. With ZEVO_BENCH_SERVER
+// the same on a PostgreSQL server (bench/serverdb.h), opened from a
+// description file as a lane opens it; there start-up has a goal of 1 s.
 // Run from a Release build; widgets on the offscreen platform.
 
 #include "app/archivelistmodel.h"
@@ -17,7 +19,7 @@
 #include "app/tfogrundeinstellung.h"
 #include "app/tfomitarbeiter.h"
 #include "app/tfosuchenkfz.h"
-#include "bench/workshopdb.h"
+#include "bench/serverdb.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -45,12 +47,16 @@ const QTemporaryDir& WorkingFolder()
     return dir;
 }
 
-// The windows as main() creates them, over the kept database of that size.
+// The windows as main() creates them, over a kept workshop: its SQLite file
+// or the description file of its database on the server.
 struct Program {
-    Program(ProgramState& state, int tests)
+    Program(ProgramState& state, const QString& database)
     {
         const QTemporaryDir& folder = WorkingFolder();
-        const DbResult<QSqlDatabase> opened = OpenDatabase(bench::WorkshopDatabase(tests));
+        const DbResult<DatabaseConfig> config = DatabaseConfigFromArgument(database);
+        if (!config.ok())
+            Fail(config.error());
+        const DbResult<QSqlDatabase> opened = OpenDatabase(config.value());
         if (!opened.ok())
             Fail(opened.error());
         db = opened.value();
@@ -118,7 +124,8 @@ ProgramState FixedState()
 
 void Sizes(benchmark::internal::Benchmark* b)
 {
-    b->Arg(100'000)->Arg(1'000'000)->ArgName("tests")->Unit(benchmark::kMillisecond);
+    bench::WorkshopSizes(b);
+    b->Unit(benchmark::kMillisecond);
 }
 
 // From opening the database to the first painted main window: FormCreate,
@@ -127,10 +134,10 @@ void Sizes(benchmark::internal::Benchmark* b)
 void BM_StartUpToFirstShownWindow(benchmark::State& bench)
 {
     const int tests = int(bench.range(0));
-    bench::WorkshopDatabase(tests); // built before the clock runs
+    const QString database = bench::WorkshopDatabase(bench::CaseOf(bench)); // built before the clock runs
     for (auto _ : bench) {
         ProgramState state = FixedState();
-        auto program = std::make_unique<Program>(state, tests);
+        auto program = std::make_unique<Program>(state, database);
         program->Show();
         bench.PauseTiming();
         if (program->assi->CurrentTestId() != tests)
@@ -164,7 +171,7 @@ void ShowRowsOf(benchmark::State& bench, Program& program, QTableView& grid, qin
 void BM_ShowSelectedTest(benchmark::State& bench)
 {
     ProgramState state = FixedState();
-    Program program(state, int(bench.range(0)));
+    Program program(state, bench::WorkshopDatabase(bench::CaseOf(bench)));
     program.Show();
     ShowRowsOf(bench, program, *program.Grid("DBGrid1"),
                [](Program& p, int row) { return p.assi->Tests().Untouched()->IdAt(row); });
@@ -178,7 +185,7 @@ void BM_ShowTestById(benchmark::State& bench)
 {
     const int tests = int(bench.range(0));
     ProgramState state = FixedState();
-    Program program(state, tests);
+    Program program(state, bench::WorkshopDatabase(bench::CaseOf(bench)));
     program.Show();
     qint64 id = 2; // untouched tests have even Ids
     for (auto _ : bench) {
@@ -193,7 +200,7 @@ BENCHMARK(BM_ShowTestById)->Apply(Sizes)->Iterations(50)->Repetitions(5);
 void BM_ShowArchivedTest(benchmark::State& bench)
 {
     ProgramState state = FixedState();
-    Program program(state, int(bench.range(0)));
+    Program program(state, bench::WorkshopDatabase(bench::CaseOf(bench)));
     program.Show();
     program.ShowTab("TabSheet6");
     ShowRowsOf(bench, program, *program.Grid("DBGrid2"),
@@ -206,7 +213,7 @@ BENCHMARK(BM_ShowArchivedTest)->Apply(Sizes)->Iterations(50)->Repetitions(5);
 void BM_OpenArchiveTab(benchmark::State& bench)
 {
     ProgramState state = FixedState();
-    Program program(state, int(bench.range(0)));
+    Program program(state, bench::WorkshopDatabase(bench::CaseOf(bench)));
     program.Show();
     for (auto _ : bench) {
         program.ShowTab("TabSheet6");
@@ -223,7 +230,7 @@ void BM_ArchiveSearch(benchmark::State& bench)
 {
     const int tests = int(bench.range(0));
     ProgramState state = FixedState();
-    Program program(state, tests);
+    Program program(state, bench::WorkshopDatabase(bench::CaseOf(bench)));
     program.Show();
     program.ShowTab("TabSheet6");
     const ArchiveListModel& list = *program.Archive()->List();
@@ -246,7 +253,7 @@ void BM_SearchWindowTyping(benchmark::State& bench)
 {
     const int tests = int(bench.range(0));
     ProgramState state = FixedState();
-    Program program(state, tests);
+    Program program(state, bench::WorkshopDatabase(bench::CaseOf(bench)));
     program.Show();
     QLineEdit* typed = program.search->findChild<QLineEdit*>(QStringLiteral("edKennz"));
     const QTableView& grid = *program.search->findChild<QTableView*>(QStringLiteral("DBGrid1"));
@@ -300,7 +307,7 @@ void BM_NightlyCleanup(benchmark::State& bench)
     bool afternoon = false; // from noon on the day number is the next day's
     ProgramState state = FixedState();
     state.clock = [&afternoon] { return afternoon ? WorkshopNow.addSecs(4 * 3600) : WorkshopNow; };
-    Program program(state, tests);
+    Program program(state, bench::WorkshopDatabase(bench::CaseOf(bench)));
     program.Show();
     for (auto _ : bench) {
         bench.PauseTiming();
