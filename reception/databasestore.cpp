@@ -36,4 +36,4 @@ std::function<StoreResult(const MessungRow&)> DatabaseStore(QSqlDatabase db)
     };
 }
 
-}  // namespace zevo
+} // namespace zevo

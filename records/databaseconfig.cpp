@@ -18,7 +18,8 @@ QString Absolute(const QString& folder, const QString& path)
 
 Result Fail(const QString& path, int line, const QString& what)
 {
-    return Result::Failure(QStringLiteral("The database description \"%1\", line %2: %3").arg(path).arg(line).arg(what));
+    return Result::Failure(
+        QStringLiteral("The database description \"%1\", line %2: %3").arg(path).arg(line).arg(what));
 }
 
 } // namespace
@@ -106,8 +107,8 @@ DbResult<QString> ReadPassword(const DatabaseConfig& config)
     if (config.passwordFile.isEmpty())
         return QString();
     QFile file(config.passwordFile);
-    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
-                                            QFileDevice::ReadOther | QFileDevice::WriteOther;
+    const QFileDevice::Permissions others =
+        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
     if (file.exists() && (file.permissions() & others))
         return DbResult<QString>::Failure(
             QStringLiteral("The password file \"%1\" may be read by others; it is not used until only its owner "

@@ -30,7 +30,7 @@ struct DatabaseConfig {
     enum class Driver { SQLite, PostgreSQL };
     Driver driver = Driver::SQLite;
     QString file = QString::fromLatin1(DefaultDatabaseFile); // SQLite
-    QString host;                                             // PostgreSQL; empty: the local socket
+    QString host;                                            // PostgreSQL; empty: the local socket
     int port = 5432;
     QString database;
     QString user;

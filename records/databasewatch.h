@@ -23,8 +23,7 @@ class DatabaseWatch : public QObject {
 
   public:
     // testsWaiting: whether received tests wait to be stored.
-    DatabaseWatch(QSqlDatabase db, std::function<bool()> testsWaiting, int checkSeconds,
-                  QObject* parent = nullptr);
+    DatabaseWatch(QSqlDatabase db, std::function<bool()> testsWaiting, int checkSeconds, QObject* parent = nullptr);
 
     // One check, as the timer makes it; connecting again ends later (back or lost).
     void Check();

@@ -1,9 +1,10 @@
 // Moving a workshop's archive (zevo-tool copy-db): 10,000 tests of realistic
 // size (about 140 MB, bench/workshopdb.h) from an SQLite file to the test
-// server, when ZEVO_TEST_SERVER names one (.ci/pg-cluster start DIR), and to
+// server, when ZEVO_BENCH_SERVER names one (.ci/pg-cluster start DIR), and to
 // another SQLite file. No goal; a million tests take about a hundred times
 // as long, in the memory of one batch.
 
+#include "bench/serverdb.h"
 #include "bench/workshopdb.h"
 #include "records/databasecopy.h"
 #include "tests/support/testserver.h"
@@ -58,11 +59,12 @@ void CopyInto(benchmark::State& state, const std::function<DbResult<DatabaseConf
 
 void BM_CopyToServer(benchmark::State& state)
 {
-    if (!testing::TestServer()) {
-        state.SkipWithError("no server: ZEVO_TEST_SERVER names none");
+    const std::optional<DatabaseConfig> server = bench::BenchServer();
+    if (!server) {
+        state.SkipWithError("no server: ZEVO_BENCH_SERVER names none");
         return;
     }
-    CopyInto(state, [] { return testing::EmptyServerDatabase(QStringLiteral("bench_copy")); });
+    CopyInto(state, [&] { return testing::EmptyServerDatabase(QStringLiteral("bench_copy"), server); });
 }
 BENCHMARK(BM_CopyToServer)->Unit(benchmark::kMillisecond)->UseRealTime();
 

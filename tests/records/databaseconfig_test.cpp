@@ -10,8 +10,8 @@ class DatabaseConfigTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { testing::EnsureCoreApplication(); }
 
-    QString Write(const QString& name, const QByteArray& text, QFileDevice::Permissions permissions =
-                                                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+    QString Write(const QString& name, const QByteArray& text,
+                  QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner)
     {
         QFile file(dir.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
@@ -67,8 +67,8 @@ TEST_F(DatabaseConfigTest, APasswordFileOthersMayReadIsRefused)
     config.driver = DatabaseConfig::Driver::PostgreSQL;
     config.passwordFile = Write("own.password", "s3cr et\r\nsecond line\n");
     EXPECT_EQ(ReadPassword(config).value(), "s3cr et");
-    config.passwordFile = Write("shared.password", "s3cret\n",
-                                QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+    config.passwordFile =
+        Write("shared.password", "s3cret\n", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
     EXPECT_TRUE(ReadPassword(config).error().contains("chmod 600")) << ReadPassword(config).error().toStdString();
     EXPECT_FALSE(AddDatabase(config, "refused").ok());
     EXPECT_FALSE(QSqlDatabase::contains("refused"));

@@ -24,11 +24,12 @@ inline std::optional<DatabaseConfig> TestServer()
     return config.value();
 }
 
-// An empty database `name` on the test server (created on first use, its
-// tables dropped on every later call); an error text when it cannot be had.
-inline DbResult<DatabaseConfig> EmptyServerDatabase(const QString& name)
+// An empty database `name` on the test server, or another (created on first
+// use, its tables dropped on every later call); an error text when it cannot
+// be had.
+inline DbResult<DatabaseConfig> EmptyServerDatabase(const QString& name,
+                                                    const std::optional<DatabaseConfig>& config = TestServer())
 {
-    std::optional<DatabaseConfig> config = TestServer();
     if (!config)
         return DbResult<DatabaseConfig>::Failure(QStringLiteral("no test server (ZEVO_TEST_SERVER)"));
     // Runs the statements on `on`, each unless its condition finds a row.

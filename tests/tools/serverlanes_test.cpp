@@ -2,8 +2,8 @@
 // against the tests' throw-away server. One test stops the server, so this
 // program runs alone.
 
-#include "records/database.h"
 #include "reception/teststandframes.h"
+#include "records/database.h"
 #include "tests/support/ptypair.h"
 #include "tests/support/testfiles.h"
 #include "tests/support/testserver.h"
@@ -85,9 +85,10 @@ TEST_F(ServerLanesTest, TwoLanesStoringAtOnceKeepEveryTestExactlyOnceWithItsOwnT
     for (int lane = 1; lane <= 2; ++lane) {
         QByteArray capture;
         for (int i = 0; i < TestsPerLane; ++i)
-            capture += EncodeTestStandStream(CarNamed(QStringLiteral("L%1-Z %2").arg(lane).arg(i, 4, 10, QChar('0')).toLatin1()),
-                                             CarCurves)
-                           .bytes;
+            capture +=
+                EncodeTestStandStream(
+                    CarNamed(QStringLiteral("L%1-Z %2").arg(lane).arg(i, 4, 10, QChar('0')).toLatin1()), CarCurves)
+                    .bytes;
         const QString path = testing::WriteFile(dir.filePath(QStringLiteral("lane%1.raw").arg(lane)), capture);
         lanes << StartTool({"replay", path, "--db", dir.filePath("zevodb.conf")});
     }
