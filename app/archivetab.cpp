@@ -20,7 +20,7 @@ constexpr std::array<int, 9> GridWidths = {110, 70, 65, 100, 80, 70, 70, 120, 12
 } // namespace
 
 ArchiveTab::ArchiveTab(const QSqlDatabase& db, MessungenCursor& tests, KfzCursor& vehicles, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::ArchiveTab>()), db_(db), tests_(tests),
+    : QWidget(parent), ui_(std::make_unique<Ui::ArchiveTab>()), db_(db), tests_(tests), vehicles_(vehicles),
       list_(new ArchiveListModel(db, this)), testEdits_(new BoundEdits(tests.Current(), this)),
       vehicleEdits_(new BoundEdits(vehicles.Model(), this))
 {
@@ -151,7 +151,10 @@ void ArchiveTab::SpeedButton6Click()
     const qint64 id = CurrentListId();
     if (id == 0)
         return;
+    // The owner typed a moment ago is stored before the test and its row go.
     PostEdits();
+    if (QString error = vehicles_.Post(); !error.isEmpty())
+        emit errorOccurred(error);
     const DbResult<bool> found = tests_.FindId(id);
     if (!found.ok()) {
         emit errorOccurred(found.error());

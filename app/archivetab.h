@@ -60,6 +60,7 @@ class ArchiveTab : public QWidget {
     std::unique_ptr<Ui::ArchiveTab> ui_;
     QSqlDatabase db_;
     MessungenCursor& tests_;
+    KfzCursor& vehicles_;
     ArchiveListModel* list_;
     BoundEdits* testEdits_;
     BoundEdits* vehicleEdits_;

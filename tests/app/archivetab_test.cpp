@@ -48,11 +48,15 @@ TEST_F(ArchiveTabTest, ListsArchivedTestsWithTheirOwnersShowsTheSelectedAndDelet
     EXPECT_EQ(LabelText("laKennzeichen"), "K-2");
     EXPECT_EQ(EditText("DBEdit7"), "Karl");
 
-    // Deleting it refreshes the list and keeps the vehicle.
+    // Deleting it refreshes the list and keeps the vehicle, with the first name just typed.
+    auto& vorname = Part<QLineEdit>(*assi, "DBEdit7");
+    vorname.selectAll();
+    QTest::keyClicks(&vorname, "Kurt");
     Part<QAbstractButton>(*assi, "SpeedButton6").click();
     EXPECT_EQ(Rows(Grid(), {0, 7, 8}), QStringList({"B-1 Bauer Anna", "B-1 Bauer Anna"}));
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Messungen WHERE Kennzeichen = 'K-2'"), 0);
-    EXPECT_TRUE(Vehicle("K-2").has_value());
+    ASSERT_TRUE(Vehicle("K-2").has_value());
+    EXPECT_EQ(Vehicle("K-2")->Vorname, "Kurt");
     EXPECT_EQ(ErrorBox(*assi), nullptr);
 }
 
