@@ -197,6 +197,40 @@ QString MigrateSchema(const QSqlDatabase& db)
     return transaction.Commit();
 }
 
+// The speed indexes a database lacks, and the former one an old file has.
+QString CreateMissingIndexes(const QSqlDatabase& db)
+{
+    QStringList statements;
+    for (const SpeedIndex& index : SpeedIndexes) {
+        const DbResult<bool> exists = IndexExists(db, index.name);
+        if (!exists.ok())
+            return exists.error();
+        if (!exists.value())
+            statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 %2")
+                              .arg(QLatin1String(index.name), QLatin1String(index.definition));
+    }
+    if (!OnServer(db)) {
+        const DbResult<bool> former = IndexExists(db, FormerSqliteIndex);
+        if (!former.ok())
+            return former.error();
+        if (former.value())
+            statements << QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(FormerSqliteIndex));
+    }
+    if (statements.isEmpty())
+        return {};
+    QSqlQuery query(db);
+    Transaction transaction(db);
+    if (QString error = transaction.Begin(); !error.isEmpty())
+        return error;
+    if (QString error = LockSchema(db, query); !error.isEmpty())
+        return error;
+    for (const QString& statement : statements)
+        if (QString error = Exec(query, statement); !error.isEmpty())
+            return error;
+    query.finish();
+    return transaction.Commit();
+}
+
 QString PrepareDatabase(const QSqlDatabase& db)
 {
     // Reading the version is the first access to the database, so it also
@@ -230,34 +264,7 @@ QString PrepareDatabase(const QSqlDatabase& db)
         if (QString error = MigrateSchema(db); !error.isEmpty())
             return error;
     }
-    QStringList statements;
-    for (const SpeedIndex& index : SpeedIndexes) {
-        const DbResult<bool> exists = IndexExists(db, index.name);
-        if (!exists.ok())
-            return exists.error();
-        if (!exists.value())
-            statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 %2")
-                              .arg(QLatin1String(index.name), QLatin1String(index.definition));
-    }
-    if (!OnServer(db)) {
-        const DbResult<bool> former = IndexExists(db, FormerSqliteIndex);
-        if (!former.ok())
-            return former.error();
-        if (former.value())
-            statements << QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(FormerSqliteIndex));
-    }
-    if (statements.isEmpty())
-        return {};
-    Transaction transaction(db);
-    if (QString error = transaction.Begin(); !error.isEmpty())
-        return error;
-    if (QString error = LockSchema(db, query); !error.isEmpty())
-        return error;
-    for (const QString& statement : statements)
-        if (QString error = Exec(query, statement); !error.isEmpty())
-            return error;
-    query.finish();
-    return transaction.Commit();
+    return CreateMissingIndexes(db);
 }
 
 bool SameDatabase(const QSqlDatabase& db, const DatabaseConfig& config)
