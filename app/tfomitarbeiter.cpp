@@ -15,6 +15,7 @@
 #include <QHideEvent>
 #include <QShowEvent>
 #include <QSqlError>
+#include <QSqlRecord>
 #include <QSqlTableModel>
 
 namespace zevo {
@@ -75,11 +76,13 @@ void TfoMitarbeiter::OpenTable()
     // Without a database the main window has said so; the grid stays empty.
     if (!db_.isOpen())
         return;
-    // Bound on every opening: a server that was away at start had no table to bind.
-    taMitarbeiter_->setTable(ModelTableName(db_, "Mitarbeiter"));
-    taMitarbeiter_->setSort(taMitarbeiter_->fieldIndex(QStringLiteral("Id")), Qt::AscendingOrder);
+    // Bound once its fields are known: a server that was away at start had no table to bind.
+    if (taMitarbeiter_->record().isEmpty()) {
+        taMitarbeiter_->setTable(ModelTableName(db_, "Mitarbeiter"));
+        taMitarbeiter_->setSort(taMitarbeiter_->fieldIndex(QStringLiteral("Id")), Qt::AscendingOrder);
+        ui_->DBGrid1->hideColumn(taMitarbeiter_->fieldIndex(QStringLiteral("Id")));
+    }
     taMitarbeiter_->setHeaderData(TextColumn(), Qt::Horizontal, QStringLiteral("Text"));
-    ui_->DBGrid1->hideColumn(taMitarbeiter_->fieldIndex(QStringLiteral("Id")));
     if (!taMitarbeiter_->select()) {
         ShowErrorMessage(this,
                          ErrorText(QStringLiteral("The employee lines cannot be read"), taMitarbeiter_->lastError()));

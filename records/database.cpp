@@ -3,6 +3,7 @@
 #include "records/fieldtext.h"
 #include "records/transaction.h"
 
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -108,20 +109,23 @@ constexpr SpeedIndex SpeedIndexes[] = {
 
 constexpr const char* FormerSqliteIndex = "Kfz_Kennzeichen_NoCase";
 
-// Whether the index exists. Asked first because creating one, even with IF
+// The names of the indexes the database has, in lower case (a server keeps
+// unquoted names so). Asked first because creating an index, even with IF
 // NOT EXISTS, locks its table: a lane starting would wait for another's
 // write, and the inserts after it would queue.
-DbResult<bool> IndexExists(const QSqlDatabase& db, const char* name)
+DbResult<QSet<QString>> IndexNames(const QSqlDatabase& db)
 {
     QSqlQuery query(db);
-    query.prepare(OnServer(db)
-                      ? QStringLiteral("SELECT to_regclass(lower(:name)) IS NOT NULL")
-                      : QStringLiteral("SELECT COUNT(*) > 0 FROM sqlite_master WHERE type = 'index' AND name = :name"));
-    query.bindValue(QStringLiteral(":name"), QString::fromLatin1(name));
-    if (!query.exec() || !query.next())
-        return DbResult<bool>::Failure(
+    query.setForwardOnly(true);
+    if (!query.exec(OnServer(db)
+                        ? QStringLiteral("SELECT indexname FROM pg_indexes WHERE schemaname = current_schema()")
+                        : QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'")))
+        return DbResult<QSet<QString>>::Failure(
             ErrorText(QStringLiteral("The database's indexes cannot be read"), query.lastError()));
-    return query.value(0).toBool();
+    QSet<QString> names;
+    while (query.next())
+        names.insert(query.value(0).toString().toLower());
+    return names;
 }
 
 QString Exec(QSqlQuery& query, const QString& statement)
@@ -200,22 +204,19 @@ QString MigrateSchema(const QSqlDatabase& db)
 // The speed indexes a database lacks, and the former one an old file has.
 QString CreateMissingIndexes(const QSqlDatabase& db)
 {
+    const DbResult<QSet<QString>> existing = IndexNames(db);
+    if (!existing.ok())
+        return existing.error();
+    const auto exists = [&](const char* name) {
+        return existing.value().contains(QString::fromLatin1(name).toLower());
+    };
     QStringList statements;
-    for (const SpeedIndex& index : SpeedIndexes) {
-        const DbResult<bool> exists = IndexExists(db, index.name);
-        if (!exists.ok())
-            return exists.error();
-        if (!exists.value())
+    for (const SpeedIndex& index : SpeedIndexes)
+        if (!exists(index.name))
             statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 %2")
                               .arg(QLatin1String(index.name), QLatin1String(index.definition));
-    }
-    if (!OnServer(db)) {
-        const DbResult<bool> former = IndexExists(db, FormerSqliteIndex);
-        if (!former.ok())
-            return former.error();
-        if (former.value())
-            statements << QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(FormerSqliteIndex));
-    }
+    if (!OnServer(db) && exists(FormerSqliteIndex))
+        statements << QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(FormerSqliteIndex));
     if (statements.isEmpty())
         return {};
     QSqlQuery query(db);
